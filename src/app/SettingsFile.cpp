@@ -72,11 +72,16 @@ int SettingsFile::readInt(Setting setting, int number) const {
 bool SettingsFile::readBool(Setting setting, int number) const { return readInt(setting, number) != 0; }
 
 std::string SettingsFile::readString(Setting setting, int number) const {
+    auto stored = storedString(setting, number);
+    return stored ? std::move(*stored) : defaultText(settingRow(setting));
+}
+
+std::optional<std::string> SettingsFile::storedString(Setting setting, int number) const {
     const SettingRow& row = settingRow(setting);
     assert(row.type == SettingType::String);
     const std::string key = keyOf(row, number);
     const auto stored = load().value(row.section, key);
-    if (!stored) return defaultText(row);
+    if (!stored) return std::nullopt;
     try {
         return toUtf8(unquotedSetting(*stored));
     } catch (const Error& e) {

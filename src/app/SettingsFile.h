@@ -23,6 +23,8 @@ public:
     int readInt(Setting setting, int number = 0) const;
     bool readBool(Setting setting, int number = 0) const;
     std::string readString(Setting setting, int number = 0) const;
+    // The string as stored, without falling back on the default.
+    std::optional<std::string> storedString(Setting setting, int number = 0) const;
 
     void writeInt(Setting setting, int value, int number = 0);
     void writeBool(Setting setting, bool value, int number = 0);

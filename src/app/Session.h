@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/SettingsFile.h"
+#include "store/ProgramFolder.h"
+
+#include <string>
+#include <vector>
+
+namespace zefa {
+
+class Clock;
+class JvLink;
+class Registry;
+class UserPort;
+
+// The check items of the options menu.
+struct MenuChecks {
+    int kaimeMode = 0;         // 0 … 3 checks that mode item; any other value checks none
+    bool ifnothyokaba = true;  // "評価馬がいない場合複勝馬より軸馬を選定する"
+    bool tenkaiJoi5 = false;   // "ヒモ馬を展開上位５頭に固定"
+    bool ninkiJoi5 = false;    // "ヒモ馬を直前単勝人気上位５頭に固定"
+    bool notGetOz = false;     // "ｵｯｽﾞの自動取得機能を停止する"
+};
+
+// Everything the main window keeps for the whole run. Commands are functions over a Session.
+struct Session {
+    Session(ProgramFolder folder, JvLink& jvLink, UserPort& port, const Clock& clock, const Registry& registry);
+
+    ProgramFolder folder;
+    SettingsFile settings;
+    JvLink& jvLink;
+    UserPort& port;
+    const Clock& clock;
+    const Registry& registry;
+
+    std::vector<std::string> errorLogLines;
+    std::vector<std::string> userRules; // CP932 lines of the user bet-rule table
+    std::vector<std::string> dayList;   // the day selector's items, newest first
+    std::string selectedDay;            // the day selector's text; empty: no day loaded
+
+    int haibunSet = 0; // fund distribution method of the bet page
+    MenuChecks menu;
+
+    bool batchMode = false;
+    bool quietAcquisition = false;
+};
+
+} // namespace zefa
