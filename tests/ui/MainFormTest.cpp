@@ -1,0 +1,66 @@
+#include "app/Session.h"
+#include "store/WholeFile.h"
+#include "support/StartupFixture.h"
+#include "ui/TMainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace zefa {
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+class MainFormTest : public ::testing::Test, protected test::StartupFixture {
+protected:
+    void SetUp() override { application(); }
+};
+
+TEST_F(MainFormTest, OpensAtTheStoredPlaceAndKeepsItsPlaceWhenClosed) {
+    saveFileWhole(home() / "zefa.ini", "[locate]\r\ntop=20\r\nleft=30\r\n");
+    TMainForm window(session());
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window.pos(), QPoint(30, 20));
+    EXPECT_EQ(window.size(), QSize(1200, 800));
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("ゼファ式オッズ投資法[展開編] "));
+
+    window.move(50, 60);
+    window.resize(1000, 700);
+    window.close();
+    EXPECT_EQ(readFileIfExists(home() / "zefa.ini"), "[locate]\r\ntop=60\r\nleft=50\r\nwidth=1000\r\nheight=700\r\n");
+}
+
+TEST_F(MainFormTest, ShowsTheStoredDaysNewestFirstWithNoneSelected) {
+    std::filesystem::create_directories(home() / "Data");
+    for (const char* name : {"2023年12月30日.jvRA", "2024年01月06日.jvRA"}) saveFileWhole(home() / "Data" / name, "");
+    TMainForm window(session());
+    const auto* days = window.findChild<QComboBox*>("DateCombo");
+    ASSERT_NE(days, nullptr);
+    ASSERT_EQ(days->count(), 2);
+    EXPECT_EQ(days->itemText(0), QString::fromUtf8("2024年01月06日"));
+    EXPECT_EQ(days->currentIndex(), -1);
+    EXPECT_TRUE(window.findChild<QTabWidget*>("PageControl1")->isHidden()); // until a race is shown
+}
+
+TEST_F(MainFormTest, HasTheMenusOfTheMainWindow) {
+    TMainForm window(session());
+    QStringList visible;
+    for (QAction* menu : window.menuBar()->actions())
+        if (menu->isVisible()) visible << menu->text();
+    EXPECT_EQ(visible, (QStringList{QString::fromUtf8("ﾌｧｲﾙ(&F)"), QString::fromUtf8("ｵﾌﾟｼｮﾝ(&O)"), QString::fromUtf8("資料"),
+                                    QString::fromUtf8("ﾌｫﾙﾀﾞ指定(&F)"), QString::fromUtf8("ﾍﾙﾌﾟ(&H)")}));
+}
+
+} // namespace
+} // namespace zefa
