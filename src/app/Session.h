@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/RaceAnalysis.h"
 #include "app/SettingsFile.h"
 #include "store/ProgramFolder.h"
 
@@ -37,6 +38,8 @@ struct Session {
     std::vector<std::string> userRules; // CP932 lines of the user bet-rule table
     std::vector<std::string> dayList;   // the day selector's items, newest first
     std::string selectedDay;            // the day selector's text; empty: no day loaded
+
+    std::vector<RaceAnalysis> analyses = std::vector<RaceAnalysis>(kRaceSlots); // by race slot
 
     int haibunSet = 0; // fund distribution method of the bet page
     MenuChecks menu;
