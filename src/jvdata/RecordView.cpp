@@ -26,7 +26,7 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-RecordView::RecordView(std::string_view bytes, RecordKind kind) : bytes_(bytes), kind_(kind) {
+RecordView::RecordView(std::string_view bytes, RecordKind kind) : FixedFields(bytes), kind_(kind) {
     const RecordKindRow& row = recordKindRow(kind);
     if (bytes.size() != size_t(row.length)) {
         const std::string name = row.id.empty() ? std::string("予想オッズ") : std::string(row.id);
@@ -35,6 +35,6 @@ RecordView::RecordView(std::string_view bytes, RecordKind kind) : bytes_(bytes),
     }
 }
 
-bool RecordView::blank(Field f) const { return field(f).find_first_not_of(' ') == std::string_view::npos; }
+bool FixedFields::blank(Field f) const { return field(f).find_first_not_of(' ') == std::string_view::npos; }
 
 } // namespace zefa

@@ -2,6 +2,7 @@
 
 #include "jvdata/RecordKind.h"
 
+#include <cassert>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,23 @@ struct Field {
 };
 
 // A repeated block of a record: its first position, its number of entries and their size.
+// Entry numbers k run from 1 to `entries`; any other k is a programming error, caught by an
+// assert in debug builds. Whatever k, a cut never reaches past the bytes it is made from.
 struct Block {
     int first;
     int entries;
     int entrySize;
 
-    // A field of entry k (1-based), given by its position (1-based) and length inside the entry.
+    // A field of entry k, given by its position (1-based) and length inside the entry.
     constexpr Field field(int k, Field inside) const {
+        assert(k >= 1 && k <= entries);
+        assert(inside.position >= 1 && inside.position - 1 + inside.length <= entrySize);
         return {first + entrySize * (k - 1) + inside.position - 1, inside.length};
+    }
+    // A block nested in entry k, its first position counted inside the entry.
+    constexpr Block block(int k, Block inside) const {
+        assert(inside.first >= 1 && inside.first - 1 + inside.entries * inside.entrySize <= entrySize);
+        return {field(k, {inside.first, 0}).position, inside.entries, inside.entrySize};
     }
 };
 
@@ -36,14 +46,13 @@ long long fieldNumber(std::string_view text);
 // Removes blanks and control characters at both ends (never full-width blanks).
 std::string_view trimmed(std::string_view text);
 
-// A view over one record of a known kind: exactly the kind's length (CR LF included). It cuts
-// fields as text; it owns nothing, so the bytes must outlive it.
-class RecordView {
+// Bytes of a fixed layout, cut by 1-based position and length: a record, or one entry of a block
+// of it. It owns nothing, so the bytes must outlive it. A field reaching past the end is cut
+// short; one starting past the end throws std::out_of_range.
+class FixedFields {
 public:
-    // Throws Error when the bytes are not exactly one record of that kind.
-    RecordView(std::string_view bytes, RecordKind kind);
+    explicit FixedFields(std::string_view bytes) : bytes_(bytes) {}
 
-    RecordKind kind() const { return kind_; }
     std::string_view bytes() const { return bytes_; }
 
     // The field's bytes as they are.
@@ -55,8 +64,22 @@ public:
     // True when the field holds only blanks: no data.
     bool blank(Field f) const;
 
+    // Entry k of block b, whose fields are then cut by their positions inside the entry.
+    FixedFields entry(Block b, int k) const { return FixedFields(field(b.field(k, {1, b.entrySize}))); }
+
 private:
     std::string_view bytes_;
+};
+
+// A view over one record of a known kind: exactly the kind's length (CR LF included).
+class RecordView : public FixedFields {
+public:
+    // Throws Error when the bytes are not exactly one record of that kind.
+    RecordView(std::string_view bytes, RecordKind kind);
+
+    RecordKind kind() const { return kind_; }
+
+private:
     RecordKind kind_;
 };
 
