@@ -46,6 +46,13 @@ long long fieldNumber(std::string_view text);
 // Removes blanks and control characters at both ends (never full-width blanks).
 std::string_view trimmed(std::string_view text);
 
+// A field of bytes that may be shorter than their record (a stored line, say): the part of the
+// field past the end is absent.
+inline std::string_view fieldOf(std::string_view bytes, Field f) {
+    const size_t start = size_t(f.position - 1);
+    return start < bytes.size() ? bytes.substr(start, size_t(f.length)) : std::string_view{};
+}
+
 // Bytes of a fixed layout, cut by 1-based position and length: a record, or one entry of a block
 // of it. It owns nothing, so the bytes must outlive it. A field reaching past the end is cut
 // short; one starting past the end throws std::out_of_range.

@@ -1,7 +1,7 @@
 #include "store/ChangeFiles.h"
 
 #include "jvdata/FixedText.h"
-#include "store/LineFields.h"
+#include "jvdata/RaceRecord.h"
 #include "store/StoredLines.h"
 #include "store/TextLines.h"
 
@@ -29,7 +29,7 @@ std::vector<int> rewritePostTime(std::vector<std::string>& raLines, std::string_
     std::vector<int> changed;
     for (size_t slot = 0; slot < raLines.size(); ++slot) {
         std::string& line = raLines[slot];
-        if (lineField(line, kLineVenueCode) != venueCode || lineField(line, kLineRaceNumber) != raceNumber) continue;
+        if (fieldOf(line, RaceRecordView::VenueCode) != venueCode || fieldOf(line, RaceRecordView::RaceNumber) != raceNumber) continue;
         if (line.size() < size_t(kPostTime.position - 1 + kPostTime.length)) continue;
         line = overwriteAt(line, postTime.substr(0, size_t(kPostTime.length)), kPostTime.position);
         changed.push_back(int(slot));

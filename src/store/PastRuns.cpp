@@ -1,7 +1,7 @@
 #include "store/PastRuns.h"
 
 #include "jvdata/RecordView.h"
-#include "store/LineFields.h"
+#include "jvdata/RaceRecord.h"
 #include "store/StoredLines.h"
 
 #include <algorithm>
@@ -44,7 +44,7 @@ std::optional<std::filesystem::path> seirFile(const ProgramFolder& folder, std::
 }
 
 bool storePastRun(const ProgramFolder& folder, std::string_view seLine, std::string_view yearLimit) {
-    const std::string_view number = lineField(seLine, kRegistrationNumber);
+    const std::string_view number = fieldOf(seLine, kRegistrationNumber);
     if (number.substr(0, 4) <= yearLimit) return false;
     const auto file = seiFile(folder, number);
     if (!file) return false;
@@ -53,8 +53,8 @@ bool storePastRun(const ProgramFolder& folder, std::string_view seLine, std::str
 }
 
 bool storePastRace(const ProgramFolder& folder, std::string_view raLine, std::string_view yearLimit) {
-    if (lineField(raLine, kLineRaceYear) <= yearLimit) return false;
-    const auto file = seirFile(folder, lineField(raLine, kLineRaceDate), lineField(raLine, kLineVenueCode));
+    if (fieldOf(raLine, RaceRecordView::Year) <= yearLimit) return false;
+    const auto file = seirFile(folder, fieldOf(raLine, RaceRecordView::RaceDate), fieldOf(raLine, RaceRecordView::VenueCode));
     if (!file) return false;
     store(*file, raLine);
     return true;

@@ -2,7 +2,7 @@
 
 #include "jvdata/Error.h"
 #include "jvdata/RecordView.h"
-#include "store/LineFields.h"
+#include "jvdata/RaceRecord.h"
 #include "store/WholeFile.h"
 
 namespace zefa {
@@ -41,7 +41,7 @@ std::optional<std::string> findRaceRecord(const std::filesystem::path& file, Rec
     const auto bytes = readFileIfExists(file);
     if (!bytes) return std::nullopt;
     for (const auto record : splitRecords(*bytes, file, kind))
-        if (lineField(record, kLineVenueCode) == venueCode && lineField(record, kLineRaceNumber) == raceNumber) return std::string(record);
+        if (fieldOf(record, RaceRecordView::VenueCode) == venueCode && fieldOf(record, RaceRecordView::RaceNumber) == raceNumber) return std::string(record);
     return std::nullopt;
 }
 

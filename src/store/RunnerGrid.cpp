@@ -2,7 +2,7 @@
 
 #include "jvdata/RecordKind.h"
 #include "jvdata/RecordView.h"
-#include "store/LineFields.h"
+#include "jvdata/RaceRecord.h"
 #include "store/TextLines.h"
 
 namespace zefa {
@@ -22,7 +22,7 @@ std::vector<std::string> blankRunnerGrid() {
 }
 
 bool writeRunner(const std::filesystem::path& file, std::string_view line, bool createWhenMissing) {
-    const auto slot = runnerGridLine(int(fieldNumber(lineField(line, kLineRaceNumber))), int(fieldNumber(lineField(line, kHorseNumber))));
+    const auto slot = runnerGridLine(int(fieldNumber(fieldOf(line, RaceRecordView::RaceNumber))), int(fieldNumber(fieldOf(line, kHorseNumber))));
     if (!slot) return false;
     const bool exists = std::filesystem::exists(file);
     if (!exists && !createWhenMissing) return false;

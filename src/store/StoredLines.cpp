@@ -1,9 +1,9 @@
 #include "store/StoredLines.h"
 
 #include "jvdata/FixedText.h"
+#include "jvdata/RaceRecord.h"
 #include "jvdata/RecordView.h"
 #include "jvdata/TextCompare.h"
-#include "store/LineFields.h"
 #include "store/TextLines.h"
 
 #include <algorithm>
@@ -24,15 +24,13 @@ std::string storedLineOf(std::string_view record) {
 
 std::string normalised(std::string_view line) { return overwriteAt(line, kBlankedHeader, kHeaderPosition); }
 
-std::string_view raceKeyOf(std::string_view line) { return lineField(line, kLineRaceKey); }
-
 void sortStoredLines(std::vector<std::string>& lines) {
     std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) { return compareFolded(a, b) < 0; });
 }
 
 void keyedReplace(std::vector<std::string>& lines, std::string line, const UpdateRule& rule) {
-    const std::string key(raceKeyOf(line));
-    const auto same = std::find_if(lines.begin(), lines.end(), [&](const std::string& stored) { return raceKeyOf(stored) == key; });
+    const std::string key(raceKeyText(line));
+    const auto same = std::find_if(lines.begin(), lines.end(), [&](const std::string& stored) { return raceKeyText(stored) == key; });
     const bool added = same == lines.end();
     if (added)
         lines.push_back(std::move(line));

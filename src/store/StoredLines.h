@@ -17,9 +17,6 @@ std::string storedLineOf(std::string_view record);
 // file share positions 1..11 and sort by their RaceKey.
 std::string normalised(std::string_view line);
 
-// Positions 12..27 of a race-level line; shorter lines give what they have.
-std::string_view raceKeyOf(std::string_view line);
-
 // Byte order with ASCII letters folded: the order of every sorted stored file.
 void sortStoredLines(std::vector<std::string>& lines);
 

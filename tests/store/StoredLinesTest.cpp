@@ -1,4 +1,5 @@
 #include "jvdata/Error.h"
+#include "jvdata/RaceRecord.h"
 #include "store/ChangeFiles.h"
 #include "store/RecordFile.h"
 #include "store/StoredLines.h"
@@ -23,7 +24,7 @@ TEST(StoredLines, ARecordBecomesANormalisedLine) {
     const std::string line = normalised(storedLineOf(record));
     EXPECT_EQ(line.size(), size_t(storedLineLength(RecordKind::RA)));
     EXPECT_EQ(line.substr(0, 11), "RA000000000");
-    EXPECT_EQ(raceKeyOf(line), "2024010606010111");
+    EXPECT_EQ(raceKeyText(line), "2024010606010111");
 }
 
 TEST(StoredLines, TheSameRaceTwiceKeepsOneLineWhateverItsHeader) {
@@ -34,7 +35,7 @@ TEST(StoredLines, TheSameRaceTwiceKeepsOneLineWhateverItsHeader) {
     const std::string newer = normalised(LineBuilder(RecordKind::RA).put(3, "220240106").raceKey("2024010606010102").put(874, "1010").line());
     keyedReplace(lines, newer, kRaceFileRule);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(raceKeyOf(lines[0]), "2024010606010101");
+    EXPECT_EQ(raceKeyText(lines[0]), "2024010606010101");
     EXPECT_EQ(lines[1], newer);
 }
 
@@ -43,7 +44,7 @@ TEST(StoredLines, TwoVenuesSortByVenueThenRace) {
     for (const char* key : {"2024010608010112", "2024010606010101", "2024010608010101", "2024010606010112"})
         keyedReplace(lines, normalised(raLine(key)), kRaceFileRule);
     std::vector<std::string> keys;
-    for (const auto& line : lines) keys.emplace_back(raceKeyOf(line));
+    for (const auto& line : lines) keys.emplace_back(raceKeyText(line));
     EXPECT_EQ(keys, (std::vector<std::string>{"2024010606010101", "2024010606010112", "2024010608010101", "2024010608010112"}));
 }
 
@@ -70,7 +71,7 @@ TEST(StoredLines, UpdatingAFileLoadsReplacesAndSavesIt) {
     const auto records = readRecords(file, RecordKind::RA);
     ASSERT_TRUE(records);
     ASSERT_EQ(records->size(), 2u);
-    EXPECT_EQ(raceKeyOf((*records)[0]), "2024010606010101");
+    EXPECT_EQ(raceKeyText((*records)[0]), "2024010606010101");
     EXPECT_TRUE((*records)[1].ends_with("\r\n"));
 }
 
