@@ -20,3 +20,19 @@ TEST(DayFileSet, NamesEveryFileOfTheDay) {
 
 } // namespace
 } // namespace zefa
+
+#include "store/DayBaseName.h"
+
+namespace zefa {
+namespace {
+
+TEST(DayBaseName, NamesADateAndIsFoundAtTheStartOfAFileName) {
+    EXPECT_EQ(dayBaseName({2007, 3, 4}), "2007年03月04日");
+    EXPECT_EQ(dayBaseNamePrefix("2007年03月04日中山.jvSEr"), "2007年03月04日");
+    for (const char* name : {"2007年3月04日.jvRA", "2007-03-04.jvRA", "2007年03月0", "x2007年03月04日"})
+        EXPECT_FALSE(dayBaseNamePrefix(name)) << name;
+    EXPECT_LT(dayBaseName({2023, 12, 30}), dayBaseName({2024, 1, 6})); // text order is date order
+}
+
+} // namespace
+} // namespace zefa
