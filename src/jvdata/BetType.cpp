@@ -1,0 +1,36 @@
+#include "jvdata/BetType.h"
+
+#include "jvdata/Cp932.h"
+
+#include <algorithm>
+
+namespace zefa {
+namespace {
+
+constexpr bool rowsFollowTheEnum() {
+    for (size_t i = 0; i < kBetTypes.size(); ++i)
+        if (static_cast<size_t>(kBetTypes[i].type) != i) return false;
+    return true;
+}
+static_assert(rowsFollowTheEnum());
+
+const std::array<std::string, kBetTypes.size()>& names() {
+    static const auto converted = [] {
+        std::array<std::string, kBetTypes.size()> out;
+        std::ranges::transform(kBetTypes, out.begin(), [](const BetTypeRow& row) { return toCp932(row.name); });
+        return out;
+    }();
+    return converted;
+}
+
+} // namespace
+
+const std::string& betTypeName(BetType type) { return names()[static_cast<size_t>(type)]; }
+
+std::optional<BetType> betTypeOfName(std::string_view name) {
+    const auto found = std::ranges::find(names(), name);
+    if (found == names().end()) return std::nullopt;
+    return kBetTypes[size_t(found - names().begin())].type;
+}
+
+} // namespace zefa
