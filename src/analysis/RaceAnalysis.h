@@ -1,20 +1,21 @@
 #pragma once
 
+#include "jvdata/BetType.h"
+
 #include <array>
 #include <string>
 
 namespace zefa {
 
-// Races of a day and runners of a race the program keeps.
+// Races of a day the program keeps.
 inline constexpr int kRaceSlots = 36;
-inline constexpr int kMaxHorses = 18;
 
 // Combinations of each bet type, in the order of the odds records.
-inline constexpr int kBracketPairs = 36;
-inline constexpr int kHorsePairs = 153;
-inline constexpr int kOrderedPairs = 306;
-inline constexpr int kTriples = 816;
-inline constexpr int kOrderedTriples = 4896;
+inline constexpr int kBracketPairs = betTypeRow(BetType::BracketQuinella).combinations;
+inline constexpr int kHorsePairs = betTypeRow(BetType::Quinella).combinations;
+inline constexpr int kOrderedPairs = betTypeRow(BetType::Exacta).combinations;
+inline constexpr int kTriples = betTypeRow(BetType::Trio).combinations;
+inline constexpr int kOrderedTriples = betTypeRow(BetType::Trifecta).combinations;
 
 // Indexed by horse number 1..18 or by combination ordinal 1..n; element 0 is not used.
 template <typename T>
