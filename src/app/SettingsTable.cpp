@@ -1,5 +1,7 @@
 #include "app/SettingsTable.h"
 
+#include "jvdata/EnumTable.h"
+
 #include <array>
 
 namespace zefa {
@@ -78,12 +80,8 @@ constexpr std::array kRows{
     SettingRow{KenshoPeriod, "Kensho", "period", Int, "1"},
 };
 
-constexpr bool rowsFollowTheEnum() {
-    for (size_t i = 0; i < kRows.size(); ++i)
-        if (static_cast<size_t>(kRows[i].setting) != i) return false;
-    return static_cast<size_t>(KenshoPeriod) + 1 == kRows.size();
-}
-static_assert(rowsFollowTheEnum(), "kRows must list every Setting once, in enum order");
+static_assert(rowsFollowTheEnum(kRows, &SettingRow::setting) && static_cast<size_t>(KenshoPeriod) + 1 == kRows.size(),
+              "kRows must list every Setting once, in enum order");
 
 } // namespace
 

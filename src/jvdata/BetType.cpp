@@ -1,18 +1,14 @@
 #include "jvdata/BetType.h"
 
 #include "jvdata/Cp932.h"
+#include "jvdata/EnumTable.h"
 
 #include <algorithm>
 
 namespace zefa {
 namespace {
 
-constexpr bool rowsFollowTheEnum() {
-    for (size_t i = 0; i < kBetTypes.size(); ++i)
-        if (static_cast<size_t>(kBetTypes[i].type) != i) return false;
-    return true;
-}
-static_assert(rowsFollowTheEnum());
+static_assert(rowsFollowTheEnum(kBetTypes, &BetTypeRow::type));
 
 const std::array<std::string, kBetTypes.size()>& names() {
     static const auto converted = [] {

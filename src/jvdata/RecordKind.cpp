@@ -1,15 +1,10 @@
 #include "jvdata/RecordKind.h"
 
+#include "jvdata/EnumTable.h"
+
 namespace zefa {
 
-namespace {
-constexpr bool rowsFollowTheEnum() {
-    for (size_t i = 0; i < kRecordKinds.size(); ++i)
-        if (static_cast<size_t>(kRecordKinds[i].kind) != i) return false;
-    return true;
-}
-static_assert(rowsFollowTheEnum());
-} // namespace
+static_assert(rowsFollowTheEnum(kRecordKinds, &RecordKindRow::kind));
 
 std::optional<RecordKind> recordKindOf(std::string_view record) {
     const std::string_view id = record.substr(0, 2);

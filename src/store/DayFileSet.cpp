@@ -1,18 +1,12 @@
 #include "store/DayFileSet.h"
 
 #include "jvdata/Cp932.h"
+#include "jvdata/EnumTable.h"
 #include "jvdata/VenueTables.h"
 
 namespace zefa {
 
-namespace {
-constexpr bool rowsFollowTheEnum() {
-    for (size_t i = 0; i < std::size(kDayFiles); ++i)
-        if (static_cast<size_t>(kDayFiles[i].file) != i) return false;
-    return true;
-}
-static_assert(rowsFollowTheEnum());
-} // namespace
+static_assert(rowsFollowTheEnum(kDayFiles, &DayFileRow::file));
 
 DayFileSet::DayFileSet(const ProgramFolder& folder, std::string dayBaseName)
     : data_(folder.data()), chg_(folder.chg()), day_(std::move(dayBaseName)) {}
