@@ -1,14 +1,12 @@
 #pragma once
 
 #include "jvdata/BetType.h"
+#include "store/RaceDayStore.h"
 
 #include <array>
 #include <string>
 
 namespace zefa {
-
-// Races of a day the program keeps.
-inline constexpr int kRaceSlots = 36;
 
 // Combinations of each bet type, in the order of the odds records.
 inline constexpr int kBracketPairs = betTypeRow(BetType::BracketQuinella).combinations;
@@ -67,8 +65,8 @@ struct RaceAnalysis {
     ByOrdinal<int, kOrderedPairs> UTNinki{};
     ByOrdinal<int, kTriples> SRFNinki{};
     ByOrdinal<int, kOrderedTriples> SRTNinki{};
-    std::array<std::array<int, 6>, kMaxHorses + 1> RestDays{};  // by horse, past run 1..5
-    std::array<std::array<int, 6>, kMaxHorses + 1> CornerSum{}; // by horse, past run 1..5
+    std::array<std::array<int, kPastRuns + 1>, kMaxHorses + 1> RestDays{};  // by horse, past run 1..5
+    std::array<std::array<int, kPastRuns + 1>, kMaxHorses + 1> CornerSum{}; // by horse, past run 1..5
     ByHorse<double> TenkaiValue{};
     ByHorse<int> TenkaiRank{};
     ByHorse<int> JikuFlag{};

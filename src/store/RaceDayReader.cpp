@@ -46,7 +46,7 @@ const std::vector<std::string>* RaceDayReader::records(const std::filesystem::pa
 int RaceDayReader::readRaces() {
     const auto* races = records(day_.file(DayFile::Races), RecordKind::RA);
     if (!races) return 0;
-    const int count = std::min<int>(int(races->size()), kDaySlots);
+    const int count = std::min<int>(int(races->size()), kRaceSlots);
     for (int k = 0; k < count; ++k) store_.slot(k).race = (*races)[size_t(k)];
     return count;
 }
@@ -90,9 +90,9 @@ void RaceDayReader::readPastRuns(int raceSlot, int horseSlot) {
 void RaceDayReader::readPayouts() {
     const auto* payouts = records(day_.file(DayFile::Payouts), RecordKind::HR);
     if (!payouts) return;
-    for (size_t i = 0; i < payouts->size() && i < size_t(kDaySlots); ++i) {
+    for (size_t i = 0; i < payouts->size() && i < size_t(kRaceSlots); ++i) {
         const std::string key = payoutKey((*payouts)[i]);
-        for (int k = 0; k < kDaySlots; ++k) {
+        for (int k = 0; k < kRaceSlots; ++k) {
             if (payoutKey(store_.slot(k).race) != key) continue;
             store_.slot(k).payout = (*payouts)[i];
             break;
@@ -103,11 +103,11 @@ void RaceDayReader::readPayouts() {
 void RaceDayReader::readPredictedOdds() {
     const auto* lines = records(day_.file(DayFile::PredictedOdds), RecordKind::Yoz);
     if (!lines) return;
-    for (size_t i = 0; i < lines->size() && i < size_t(kDaySlots); ++i) {
+    for (size_t i = 0; i < lines->size() && i < size_t(kRaceSlots); ++i) {
         const YozLine line((*lines)[i]);
         const std::string venue = line.jvDataVenueCoding() ? venueName(line.venueCode(), 2) : predictedOddsVenueName(line.venueCode());
         const std::string key = predictedOddsKey(line.raceDate(), venue, line.field(YozLine::RaceNumber));
-        for (int k = 0; k < kDaySlots; ++k) {
+        for (int k = 0; k < kRaceSlots; ++k) {
             const std::string& race = store_.slot(k).race;
             if (predictedOddsKey(cut(race, RaceRecordView::RaceDate), venueName(cut(race, kVenueCode), 2), cut(race, kRaceNumber)) != key)
                 continue;

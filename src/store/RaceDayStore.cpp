@@ -9,7 +9,7 @@ std::string blank(RecordKind kind) { return std::string(size_t(recordLength(kind
 
 } // namespace
 
-RaceDayStore::RaceDayStore() : slots_(kDaySlots) { clear(); }
+RaceDayStore::RaceDayStore() : slots_(kRaceSlots) { clear(); }
 
 void RaceDayStore::clear() {
     const std::string race = blank(RecordKind::RA);

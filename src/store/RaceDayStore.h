@@ -8,7 +8,7 @@
 
 namespace zefa {
 
-inline constexpr int kDaySlots = 36;  // race slots of a day: three venues of twelve races
+inline constexpr int kRaceSlots = 36;  // race slots of a day: three venues of twelve races
 inline constexpr int kPastRuns = 5;   // past runs kept per runner, newest first
 
 // The records of one race slot, each a whole record (CR LF included) or blanks when no file held it.
