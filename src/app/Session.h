@@ -2,7 +2,11 @@
 
 #include "analysis/RaceAnalysis.h"
 #include "app/SettingsFile.h"
+#include "store/DayFileSet.h"
 #include "store/ProgramFolder.h"
+#include "store/RaceDayStore.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -39,7 +43,15 @@ struct Session {
     std::vector<std::string> dayList;   // the day selector's items, newest first
     std::string selectedDay;            // the day selector's text; empty: no day loaded
 
+    // The loaded day.
+    std::optional<DayFileSet> dayFiles;
+    RaceDayStore store;
     std::vector<RaceAnalysis> analyses = std::vector<RaceAnalysis>(kRaceSlots); // by race slot
+    std::vector<std::string> raceList;        // the race list's entries (UTF-8); entry i is race slot i
+    std::vector<std::string> raceAmountList;  // stake per race slot, as text
+    bool dayFrom2005 = false;                 // the loaded day's year is 2005 or later
+    bool liveDay = false;                     // the loaded day is today, or tomorrow after 18:00
+    int resultIntervalMinutes = 10;           // interval of the automatic result fetch
 
     int haibunSet = 0; // fund distribution method of the bet page
     MenuChecks menu;

@@ -27,6 +27,7 @@ public:
     const std::string& line() const { return line_; }
     std::string record() const { return line_ + "\r\n"; }
     operator std::string() const { return line_; }
+    operator std::string_view() const { return line_; }
 
 private:
     std::string line_;
