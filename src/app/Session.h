@@ -52,6 +52,8 @@ struct Session {
     bool dayFrom2005 = false;                 // the loaded day's year is 2005 or later
     bool liveDay = false;                     // the loaded day is today, or tomorrow after 18:00
     int resultIntervalMinutes = 10;           // interval of the automatic result fetch
+    int analysisSlot = 0;                     // the race slot the analysis steps work on
+    int selectedRaceSlot = -1;                // the race on show; -1: none
 
     int haibunSet = 0; // fund distribution method of the bet page
     MenuChecks menu;

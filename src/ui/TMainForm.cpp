@@ -1,6 +1,7 @@
 #include "ui/TMainForm.h"
 
 #include "app/CommandBoundary.h"
+#include "app/DayLoad.h"
 #include "app/DaySelector.h"
 #include "app/MenuCommands.h"
 #include "app/Session.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -120,11 +122,16 @@ QWidget* TMainForm::buildToolBar() {
     auto* help = button("ヘルプ");
     connect(help, &QToolButton::clicked, this, [this] { run(helpButtonClick); });
     left->addWidget(help);
-    for (const std::string_view caption : {"結果情報", "速報ｵｯｽﾞ", "予想オッズ", "直前ﾚｰｽ"}) {
+    auto* nextRace = button("直前ﾚｰｽ");
+    connect(nextRace, &QToolButton::clicked, this, [this] {
+        if (const auto index = nextRaceBtnClick(session_)) DatList->setCurrentRow(*index);
+    });
+    for (const std::string_view caption : {"結果情報", "速報ｵｯｽﾞ", "予想オッズ"}) {
         auto* later = button(caption);
         connect(later, &QToolButton::clicked, this, [this, caption] { notYetAvailable(session_, caption); });
         left->addWidget(later);
     }
+    left->addWidget(nextRace);
     MiokuriLabel = label("MiokuriLabel");
     MiokuriLabel->setStyleSheet("color: red; font-weight: bold;");
     left->addWidget(MiokuriLabel);
@@ -137,10 +144,7 @@ QWidget* TMainForm::buildToolBar() {
     DateCombo->setMaxVisibleItems(36);
     DateCombo->setMinimumWidth(140);
     DateCombo->setStyleSheet(kInfoTipBackground);
-    connect(DateCombo, &QComboBox::activated, this, [this] {
-        session_.selectedDay = coreText(DateCombo->currentText());
-        notYetAvailable(session_, "開催日の読込");
-    });
+    connect(DateCombo, &QComboBox::activated, this, [this] { loadDay(DateCombo->currentText()); });
     left->addWidget(DateCombo);
 
     // The race header of the race on show.
@@ -166,6 +170,7 @@ QWidget* TMainForm::buildToolBar() {
 QWidget* TMainForm::buildRaceList() {
     DatList = new QListWidget;
     DatList->setObjectName("DatList");
+    connect(DatList, &QListWidget::currentRowChanged, this, [this](int row) { datListClick(session_, row); });
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(DatList);
@@ -306,6 +311,36 @@ void TMainForm::refreshDayList() {
     DateCombo->clear();
     for (const auto& day : session_.dayList) DateCombo->addItem(qtText(day));
     DateCombo->setCurrentIndex(-1);
+}
+
+bool TMainForm::chooseDay(const QString& day) {
+    const int index = DateCombo->findText(day);
+    if (index < 0) return false;
+    DateCombo->setCurrentIndex(index);
+    loadDay(day);
+    return true;
+}
+
+bool TMainForm::chooseRace(int raceSlot) {
+    if (raceSlot < 0 || raceSlot >= DatList->count()) return false;
+    DatList->setCurrentRow(raceSlot);
+    return true;
+}
+
+void TMainForm::loadDay(const QString& day) {
+    session_.selectedDay = coreText(day);
+    runCommand(session_.port, [this] { dateComboChange(session_); });
+    refreshRaceList();
+}
+
+void TMainForm::refreshRaceList() {
+    const QSignalBlocker quiet(DatList);
+    DatList->clear();
+    for (const auto& race : session_.raceList) DatList->addItem(qtText(race));
+    if (DatList->count() > 0) {
+        DatList->setCurrentRow(0);
+        datListClick(session_, 0);
+    }
 }
 
 void TMainForm::refreshMenuChecks() {

@@ -27,6 +27,11 @@ public:
     // Writes the main window's status label.
     void showStatus(const std::string& text);
 
+    // Picks a day of the day selector and a race of the race list as the user would; false when
+    // there is no such day or race.
+    bool chooseDay(const QString& day);
+    bool chooseRace(int raceSlot);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +45,8 @@ private:
     QAction* addCommand(QMenu* menu, std::string_view caption, void (*command)(Session&));
     QAction* addNotYet(QMenu* menu, std::string_view caption);
     void refreshDayList();
+    void loadDay(const QString& day);
+    void refreshRaceList();
     void refreshMenuChecks();
     // Runs a core command at the command boundary, then shows the state it left.
     void run(void (*command)(Session&));

@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     parser.addOption({"home", "The program folder (default: $ZEFA_HOME, else the program's folder).", "DIR"});
     parser.addOption({"feed", "The JV-Data feed folder (default: $ZEFA_FEED, else feed in the program folder).", "DIR"});
     parser.addOption({"screenshot", "Render the main window into FILE (PNG) and close it.", "FILE"});
+    parser.addOption({"day", "Load this day first (a day selector entry such as 2024年01月06日, or \"newest\").", "DAY"});
+    parser.addOption({"race", "Show this race slot (0..35) of the loaded day.", "SLOT"});
     parser.process(application);
 
     const auto home = zefa::resolveProgramFolder(pathOption(parser, "home"));
@@ -71,6 +73,13 @@ int main(int argc, char** argv) {
     }
     port.attach(window.get(), [&](const std::string& text) { window->showStatus(text); });
     window->show();
+    if (parser.isSet("day")) {
+        const QString day = parser.value("day") == "newest" && !session.dayList.empty() ? zefa::qtText(session.dayList.front())
+                                                                                       : parser.value("day");
+        if (!window->chooseDay(day)) std::cerr << "No stored day " << day.toStdString() << std::endl;
+        if (parser.isSet("race") && !window->chooseRace(parser.value("race").toInt()))
+            std::cerr << "No race slot " << parser.value("race").toStdString() << std::endl;
+    }
 
     if (parser.isSet("screenshot")) {
         const QString file = parser.value("screenshot");

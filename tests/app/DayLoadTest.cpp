@@ -93,3 +93,29 @@ TEST_F(DayLoadTest, PredictedOddsAreReadAndABadOneStopsTheLoad) {
 
 } // namespace
 } // namespace zefa
+
+#include "app/DaySelector.h"
+
+namespace zefa {
+namespace {
+
+TEST_F(DayLoadTest, TheNextRaceIsTheNearestPostTimeStillToCome) {
+    std::vector<std::string> races;
+    const struct { const char* key; const char* post; } card[] = {
+        {"2024010606010101", "1525"}, {"2024010606010102", "1540"}, {"2024010608010101", "1540"}};
+    for (const auto& race : card) races.push_back(normalised(LineBuilder(RecordKind::RA).raceKey(race.key).put(874, race.post)));
+    saveLines(data("2024年01月06日.jvRA"), races);
+    load();
+    ASSERT_EQ(session().raceList.size(), 3u);
+
+    clock.set({2024, 1, 6, 15, 30, 0});
+    EXPECT_EQ(nextRaceBtnClick(session()), 1);
+    EXPECT_EQ(session().selectedRaceSlot, 1);
+    clock.set({2024, 1, 6, 15, 40, 0});
+    EXPECT_EQ(nextRaceBtnClick(session()), std::nullopt); // 1540 is not later than 1540
+    clock.set({2024, 1, 7, 9, 0, 0});
+    EXPECT_EQ(nextRaceBtnClick(session()), std::nullopt); // not today
+}
+
+} // namespace
+} // namespace zefa

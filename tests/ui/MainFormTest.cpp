@@ -1,5 +1,8 @@
 #include "app/Session.h"
+#include "store/StoredLines.h"
+#include "store/TextLines.h"
 #include "store/WholeFile.h"
+#include "support/RecordBuilder.h"
 #include "support/StartupFixture.h"
 #include "ui/TMainForm.h"
 
@@ -7,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -51,6 +55,23 @@ TEST_F(MainFormTest, ShowsTheStoredDaysNewestFirstWithNoneSelected) {
     EXPECT_EQ(days->itemText(0), QString::fromUtf8("2024年01月06日"));
     EXPECT_EQ(days->currentIndex(), -1);
     EXPECT_TRUE(window.findChild<QTabWidget*>("PageControl1")->isHidden()); // until a race is shown
+}
+
+TEST_F(MainFormTest, PickingADayListsItsRaces) {
+    std::filesystem::create_directories(home() / "Data");
+    std::vector<std::string> races;
+    for (const char* key : {"2024010606010101", "2024010606010102", "2024010608010101"})
+        races.push_back(normalised(test::LineBuilder(RecordKind::RA).raceKey(key)));
+    saveLines(home() / "Data" / "2024年01月06日.jvRA", races);
+    TMainForm window(session());
+    ASSERT_TRUE(window.chooseDay(QString::fromUtf8("2024年01月06日")));
+    const auto* list = window.findChild<QListWidget*>("DatList");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("京都 1R"));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_TRUE(window.chooseRace(2));
+    EXPECT_EQ(session().selectedRaceSlot, 2);
+    EXPECT_FALSE(window.chooseDay(QString::fromUtf8("2024年01月07日")));
 }
 
 TEST_F(MainFormTest, HasTheMenusOfTheMainWindow) {
