@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "cli/CliSession.h"
+#include "cli/SampleCommand.h"
 #include "jvdata/Error.h"
 
 #include <CLI/CLI.hpp>
@@ -40,9 +41,13 @@ int main(int argc, char** argv) {
     zefa::cli::addCommonOptions(*start, options);
     start->add_flag("--json", json, "print JSON");
 
+    zefa::cli::SampleCommandOptions sampleOptions;
+    CLI::App* sample = zefa::cli::addSampleCommand(app, options, sampleOptions);
+
     CLI11_PARSE(app, argc, argv);
     try {
         if (start->parsed()) runStart(options, json);
+        if (sample->parsed()) zefa::cli::runSample(options, sampleOptions);
     } catch (const zefa::Error& e) {
         std::cerr << e.what() << '\n';
         return 1;

@@ -1,0 +1,157 @@
+#include "sample/RaceRecords.h"
+
+#include "jvdata/Combinations.h"
+#include "jvdata/HrRecord.h"
+#include "jvdata/RaRecord.h"
+#include "jvdata/SeRecord.h"
+#include "sample/RecordText.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace zefa {
+namespace {
+
+constexpr char kCategoryPayouts = '2'; // 確定 payouts
+constexpr std::string_view kSaturdayCode = "1";
+constexpr std::string_view kSundayCode = "2";
+constexpr char kScratchedCode = '1';   // 出走取消
+
+// First prizes in 100 yen by condition code (a G3 is given apart); places 2..5 get these percents.
+struct PrizeRow {
+    std::string_view condition;
+    long long first;
+};
+constexpr std::array<PrizeRow, 6> kFirstPrizes{{{"701", 70000}, {"703", 55000}, {"005", 80000}, {"010", 110000}, {"016", 150000}, {"999", 220000}}};
+constexpr long long kGradedFirstPrize = 400000;
+constexpr std::array<int, 5> kPrizePercent{100, 40, 25, 15, 10};
+
+std::string yyyymmdd(const DateTime& d) { return digits(d.year, 4) + digits(d.month, 2) + digits(d.day, 2); }
+
+std::string numbersText(std::span<const int> numbers, int width) {
+    std::string text;
+    for (int n : numbers) text += digits(n, width);
+    return text;
+}
+
+} // namespace
+
+void putRaceKey(RecordText& record, const SampleRace& race, char category) {
+    record.put(RaceRecordView::DataCategory, std::string(1, category))
+        .put(RaceRecordView::CreationDate, yyyymmdd(race.date))
+        .put(RaceRecordView::RaceDate, yyyymmdd(race.date))
+        .text(RaceRecordView::VenueCode, race.venue)
+        .number(RaceRecordView::Meeting, race.meeting)
+        .number(RaceRecordView::MeetingDay, race.meetingDay)
+        .number(RaceRecordView::RaceNumber, race.number);
+}
+
+long long placePrize(const SampleRace& race, int place) {
+    if (place < 1 || place > int(kPrizePercent.size())) return 0;
+    const auto row = std::ranges::find(kFirstPrizes, std::string_view(race.condition), &PrizeRow::condition);
+    const long long first = race.grade == "C" ? kGradedFirstPrize : row != kFirstPrizes.end() ? row->first : 0;
+    return first * kPrizePercent[size_t(place - 1)] / 100;
+}
+
+std::string raRecord(const SampleRace& race, const RaceResult& result) {
+    RecordText r(RecordKind::RA);
+    putRaceKey(r, race, kCategoryFinalResults);
+    r.text(RaRecord::WeekdayCode, race.saturday ? kSaturdayCode : kSundayCode);
+    if (!race.name.empty()) {
+        r.name(RaRecord::RaceName, race.name).name(RaRecord::RaceShortName6, race.name).name(RaRecord::RaceShortName3, race.name);
+    }
+    if (race.grade == "C") r.number(RaRecord::GradedRaceEdition, 10 + race.date.year % 50);
+    r.text(RaRecord::GradeCode, race.grade).text(RaRecord::RaceTypeCode, race.raceType).text(RaRecord::RaceSymbolCode, "000");
+    r.text(RaRecord::WeightTypeCode, race.weightType);
+    const bool twoYearOlds = race.raceType == "11";
+    for (int group = 1; group <= 4; ++group)
+        r.text(RaRecord::ConditionCodes.field(group, RaRecord::ConditionCode), (group == 1) == twoYearOlds ? race.condition : "000");
+    r.text(RaRecord::YoungestConditionCode, race.condition).number(RaRecord::Distance, race.distance).text(RaRecord::TrackCode, race.track);
+    for (int place = 1; place <= 5; ++place) r.number(RaRecord::MainPrizes.field(place, RaRecord::Prize), placePrize(race, place));
+    for (int place = 1; place <= 3; ++place) r.number(RaRecord::AddedPrizes.field(place, RaRecord::Prize), 0);
+    const int starters = int(std::ranges::count(race.runners, false, &SampleRunner::scratched));
+    r.text(RaRecord::PostTime, race.postTime)
+        .number(RaRecord::RegisteredRunners, race.registered())
+        .number(RaRecord::Starters, starters)
+        .number(RaRecord::Finishers, int(result.order.size()))
+        .put(RaRecord::WeatherCode, std::string(1, race.weather))
+        .put(RaRecord::TurfGoingCode, std::string(1, race.turfGoing))
+        .put(RaRecord::DirtGoingCode, std::string(1, race.dirtGoing));
+    return r.bytes();
+}
+
+std::string seRecord(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world, const RunnerResult& result,
+                     char category) {
+    const SampleHorse& horse = world.horses[size_t(runner.horse)];
+    const SamplePerson& jockey = world.jockeys[size_t(runner.jockey)];
+    const SamplePerson& trainer = world.trainers[size_t(horse.trainer)];
+    RecordText r(RecordKind::SE);
+    putRaceKey(r, race, category);
+    r.number(SeRecord::Bracket, runner.bracket)
+        .number(SeRecord::HorseNumber, runner.number)
+        .text(SeRecord::HorseId, horse.id)
+        .name(SeRecord::HorseName, horse.name)
+        .number(SeRecord::HorseSymbolCode, 0)
+        .number(SeRecord::SexCode, horse.sex)
+        .number(SeRecord::CoatColourCode, horse.coat)
+        .number(SeRecord::Age, horse.age)
+        .text(SeRecord::TrainerCode, trainer.code)
+        .name(SeRecord::TrainerShortName, trainer.shortName)
+        .number(SeRecord::CarriedWeight, runner.carried)
+        .number(SeRecord::BlinkerCode, 0)
+        .text(SeRecord::JockeyCode, jockey.code)
+        .name(SeRecord::JockeyShortName, jockey.shortName)
+        .number(SeRecord::ApprenticeCode, 0)
+        .number(SeRecord::BodyWeight, runner.bodyWeight)
+        .text(SeRecord::BodyWeightSign, runner.weightChange > 0 ? "+" : runner.weightChange < 0 ? "-" : " ")
+        .number(SeRecord::BodyWeightChange, std::abs(runner.weightChange))
+        .put(SeRecord::AnomalyCode, std::string(1, runner.scratched ? kScratchedCode : '0'))
+        .number(SeRecord::ArrivalOrder, result.finish)
+        .number(SeRecord::FinishPosition, result.finish)
+        .text(SeRecord::RaceTime, result.time)
+        .text(SeRecord::MarginCode, result.margin);
+    for (int c = 1; c <= 4; ++c) r.number(SeRecord::Corners.field(c, SeRecord::CornerPosition), result.corners[size_t(c - 1)]);
+    r.number(SeRecord::WinOdds, std::max(0LL, result.winOdds))
+        .number(SeRecord::WinPopularity, result.popularity)
+        .number(SeRecord::MainPrizeWon, result.prize)
+        .number(SeRecord::AddedPrizeWon, 0)
+        .number(SeRecord::Last3FurlongsTime, result.lastThreeFurlongs)
+        .text(SeRecord::TimeDifference, result.timeDifference)
+        .put(SeRecord::RunningStyle, std::string(1, result.style));
+    if (!result.opponent.empty()) r.name(SeRecord::OpponentHorseName, result.opponent);
+    return r.bytes();
+}
+
+std::string hrRecord(const SampleRace& race, const Market& market, const RaceResult& result) {
+    RecordText r(RecordKind::HR);
+    putRaceKey(r, race, kCategoryPayouts);
+    const std::vector<int>& top = result.order;
+    const auto pay = [&](HrRecord::PayoutBlock block, int entry, BetType type, std::vector<int> numbers) {
+        const HrRecord::PayoutBlockRow& row = HrRecord::row(block);
+        const int ordinal = comboOrdinal(type, comboText(numbers));
+        const int width = row.combination.length / int(numbers.size());
+        r.put(row.entries.field(entry, row.combination), numbersText(numbers, width))
+            .number(row.entries.field(entry, row.payout), market.paidOdds(type, ordinal, top) * 10)
+            .number(row.entries.field(entry, row.popularity), market.odds(type).popularity[size_t(ordinal - 1)]);
+    };
+    const auto sorted = [](std::vector<int> v) {
+        std::ranges::sort(v);
+        return v;
+    };
+    using B = HrRecord::PayoutBlock;
+    pay(B::Win, 1, BetType::Win, {top[0]});
+    for (int i = 0; i < market.placesPaid(); ++i) pay(B::Place, i + 1, BetType::Place, {top[size_t(i)]});
+    pay(B::BracketQuinella, 1, BetType::BracketQuinella,
+        sorted({bracketOf(race.registered(), top[0]), bracketOf(race.registered(), top[1])}));
+    pay(B::Quinella, 1, BetType::Quinella, sorted({top[0], top[1]}));
+    std::vector<std::vector<int>> wide{sorted({top[0], top[1]}), sorted({top[0], top[2]}), sorted({top[1], top[2]})};
+    std::ranges::sort(wide);
+    for (size_t i = 0; i < wide.size(); ++i) pay(B::QuinellaPlace, int(i) + 1, BetType::Wide, wide[i]);
+    pay(B::Exacta, 1, BetType::Exacta, {top[0], top[1]});
+    pay(B::Trio, 1, BetType::Trio, sorted({top[0], top[1], top[2]}));
+    pay(B::Trifecta, 1, BetType::Trifecta, {top[0], top[1], top[2]});
+    return r.bytes();
+}
+
+} // namespace zefa

@@ -1,0 +1,130 @@
+#include "jvdata/Combinations.h"
+#include "jvdata/HrRecord.h"
+#include "jvdata/OddsRecords.h"
+#include "jvdata/RaRecord.h"
+#include "jvdata/SeRecord.h"
+#include "sample/SampleData.h"
+#include "store/DayFileSet.h"
+#include "store/PastRuns.h"
+#include "store/RecordFile.h"
+#include "store/WholeFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace zefa {
+namespace {
+
+SampleSummary makeTwoDays(const std::filesystem::path& home, std::uint64_t seed) {
+    return makeSample({home, seed, 2, {2026, 12, 6}});
+}
+
+std::vector<std::string> records(const std::filesystem::path& file, RecordKind kind) {
+    auto read = readRecords(file, kind);
+    EXPECT_TRUE(read) << file;
+    return read ? *read : std::vector<std::string>{};
+}
+
+// The combination of entry k as the 組番 digits JV-Data writes.
+std::string digitsOf(BetType type, int k, int width) {
+    std::string text;
+    for (int n : combinationAt(type, k).numbers()) text += (width == 1 ? "" : n < 10 ? "0" : "") + std::to_string(n);
+    return text;
+}
+
+template <class View>
+void expectOrdinalOrder(const std::filesystem::path& file, RecordKind kind, BetType type, int width) {
+    for (const std::string& record : records(file, kind)) {
+        const View view(record);
+        for (int k = 1; k <= View::ordinals(); ++k) {
+            if (trimmed(view.combination(k)).empty()) continue;
+            ASSERT_EQ(view.combination(k), digitsOf(type, k, width)) << file << " " << k;
+        }
+    }
+}
+
+TEST(SampleData, EveryFileReadsBackThroughTheViewsAndHoldsTogether) {
+    test::TempFolder folder;
+    const SampleSummary made = makeTwoDays(folder.path(), 7);
+    ASSERT_EQ(made.days, (std::vector<std::string>{"2026年12月05日", "2026年12月06日"}));
+    const ProgramFolder home(folder.path());
+    for (const std::string& dayName : made.days) {
+        const DayFileSet day(home, dayName);
+        const auto races = records(day.file(DayFile::Races), RecordKind::RA);
+        ASSERT_GE(races.size(), 24u);
+        std::map<std::string, std::set<int>> finishers; // by venue and race number
+        std::map<std::string, int> lastRunDate;
+        for (const std::string& ra : races) {
+            const RaRecord race(ra);
+            const auto grid = records(day.runnerFile(race.venueCode()), RecordKind::SE);
+            ASSERT_EQ(grid.size(), 216u);
+            int runners = 0;
+            for (int h = 1; h <= 18; ++h) {
+                const SeRecord runner(grid[size_t((race.raceNumber() - 1) * 18 + h - 1)]);
+                if (runner.horseNumber() == 0) continue;
+                ++runners;
+                EXPECT_EQ(runner.horseNumber(), h);
+                const std::string key = std::string(race.venueCode()) + std::string(race.field(RaRecord::RaceNumber));
+                if (runner.number(SeRecord::FinishPosition) > 0) finishers[key].insert(h);
+                // Every earlier run of the horse lies before the day.
+                if (const auto past = readRecords(*seiFile(home, runner.horseId()), RecordKind::SE)) {
+                    for (const std::string& run : *past) EXPECT_LT(SeRecord(run).field(SeRecord::RaceDate), race.field(SeRecord::RaceDate));
+                }
+            }
+            EXPECT_EQ(runners, race.registeredRunners());
+            EXPECT_GE(runners, 8);
+        }
+        for (const std::string& hr : records(day.file(DayFile::Payouts), RecordKind::HR)) {
+            const HrRecord payouts(hr);
+            const auto& paid = finishers[std::string(payouts.venueCode()) + std::string(payouts.field(HrRecord::RaceNumber))];
+            ASSERT_FALSE(paid.empty());
+            for (const auto block : {HrRecord::PayoutBlock::Win, HrRecord::PayoutBlock::Place, HrRecord::PayoutBlock::Quinella,
+                                     HrRecord::PayoutBlock::QuinellaPlace, HrRecord::PayoutBlock::Exacta, HrRecord::PayoutBlock::Trio,
+                                     HrRecord::PayoutBlock::Trifecta})
+                for (int n = 1; n <= HrRecord::entries(block); ++n) {
+                    if (!payouts.paid(block, n)) continue;
+                    EXPECT_GE(payouts.payout(block, n), 100);
+                    const std::string_view combination = payouts.combination(block, n);
+                    for (size_t at = 0; at < combination.size(); at += 2)
+                        EXPECT_TRUE(paid.contains(int(fieldNumber(combination.substr(at, 2))))) << combination;
+                }
+        }
+        for (const std::string& o1 : records(day.file(DayFile::WinOdds), RecordKind::O1)) {
+            const O1Record odds(o1);
+            for (int k = 1; k <= 36; ++k) {
+                if (trimmed(odds.bracketQuinellaCombination(k)).empty()) continue;
+                EXPECT_EQ(odds.bracketQuinellaCombination(k), digitsOf(BetType::BracketQuinella, k, 1));
+            }
+        }
+        EXPECT_EQ(records(day.file(DayFile::MorningOdds), RecordKind::O1).size(), races.size());
+        expectOrdinalOrder<O2Record>(day.file(DayFile::QuinellaOdds), RecordKind::O2, BetType::Quinella, 2);
+        expectOrdinalOrder<O3Record>(day.file(DayFile::WideOdds), RecordKind::O3, BetType::Wide, 2);
+        expectOrdinalOrder<O4Record>(day.file(DayFile::ExactaOdds), RecordKind::O4, BetType::Exacta, 2);
+        expectOrdinalOrder<O5Record>(day.file(DayFile::TrioOdds), RecordKind::O5, BetType::Trio, 2);
+        expectOrdinalOrder<O6Record>(day.file(DayFile::TrifectaOdds), RecordKind::O6, BetType::Trifecta, 2);
+    }
+}
+
+std::map<std::string, std::string> allFiles(const std::filesystem::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        if (entry.is_regular_file()) files[std::filesystem::relative(entry.path(), root).string()] = *readFileIfExists(entry.path());
+    return files;
+}
+
+TEST(SampleData, TheSameSeedGivesTheSameBytes) {
+    test::TempFolder first, second, other;
+    makeTwoDays(first.path(), 3);
+    makeTwoDays(second.path(), 3);
+    makeTwoDays(other.path(), 4);
+    const auto files = allFiles(first.path());
+    EXPECT_GT(files.size(), 100u);
+    EXPECT_TRUE(files == allFiles(second.path()));
+    EXPECT_FALSE(files == allFiles(other.path()));
+}
+
+} // namespace
+} // namespace zefa
