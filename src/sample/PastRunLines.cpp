@@ -1,5 +1,6 @@
 #include "sample/PastRunLines.h"
 
+#include "jvdata/Combinations.h"
 #include "jvdata/RaceRecord.h"
 #include "sample/RaceRecords.h"
 #include "sample/RecordText.h"
@@ -14,6 +15,8 @@ namespace zefa {
 namespace {
 
 constexpr int kMostRuns = 10;
+constexpr double kLocalRunChance = 0.1;
+constexpr std::array<std::string_view, 8> kLocalVenues{"30", "35", "42", "43", "44", "45", "47", "50"};
 constexpr std::array<std::string_view, 10> kCentralVenues{"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
 
 // A past run: a finishing place from the horse's ability, the rest of the result around it.
@@ -35,31 +38,37 @@ RunnerResult pastResult(const SampleHorse& horse, int field, SampleRandom& rando
 
 } // namespace
 
-std::vector<std::string> pastRunLines(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world,
-                                      SampleRandom& random) {
+PastRuns pastRuns(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world, SampleRandom& random) {
     const SampleHorse& horse = world.horses[size_t(runner.horse)];
-    if (race.newcomer) return {};
+    PastRuns out;
+    if (race.newcomer) return out;
     const int runs = random.between(1, horse.age == 2 ? 3 : kMostRuns);
-    std::vector<std::string> lines;
     DateTime date = race.date;
     for (int i = 0; i < runs; ++i) {
         date = addDays(date, -7 * random.between(2, 6));
-        SampleRace past;
+        const bool local = random.chance(kLocalRunChance);
+        SampleRace past = race;
         past.date = date;
-        past.venue = kCentralVenues[size_t(random.between(0, 9))];
+        past.venue = local ? kLocalVenues[size_t(random.between(0, int(kLocalVenues.size()) - 1))]
+                           : kCentralVenues[size_t(random.between(0, int(kCentralVenues.size()) - 1))];
         past.number = random.between(1, 12);
         past.meetingDay = random.between(1, 8);
+        past.name.clear();
+        past.grade = " ";
+        const int field = random.between(8, 16);
+        past.runners.assign(size_t(field), SampleRunner{});
         SampleRunner pastRunner = runner;
-        const int field = random.between(8, 18);
         pastRunner.number = random.between(1, field);
-        pastRunner.bracket = (pastRunner.number + 1) / 2 > 8 ? 8 : (pastRunner.number + 1) / 2;
+        pastRunner.bracket = bracketOf(field, pastRunner.number);
         pastRunner.scratched = false;
         RunnerResult result = pastResult(horse, field, random);
-        result.prize = placePrize(race, result.finish);
-        lines.push_back(normalised(storedLineOf(seRecord(past, pastRunner, world, result, kCategoryFinalResults))));
+        result.prize = local ? 0 : placePrize(past, result.finish);
+        const char category = local ? kCategoryLocalRace : kCategoryFinalResults;
+        out.runs.push_back(normalised(storedLineOf(seRecord(past, pastRunner, world, result, category))));
+        if (local) out.localRaces.push_back(normalised(storedLineOf(raRecord(past, field, category))));
     }
-    sortStoredLines(lines);
-    return lines;
+    sortStoredLines(out.runs);
+    return out;
 }
 
 } // namespace zefa

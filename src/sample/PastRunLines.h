@@ -8,8 +8,12 @@
 
 namespace zefa {
 
-// Stored SE lines of up to ten earlier runs of a runner's horse, all before `race`, oldest first.
-std::vector<std::string> pastRunLines(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world,
-                                      SampleRandom& random);
+// Up to ten earlier runs of a runner's horse, all before `race`: its stored SE lines, oldest first,
+// and the stored RA lines of the runs at local tracks (data category "A").
+struct PastRuns {
+    std::vector<std::string> runs;
+    std::vector<std::string> localRaces;
+};
+PastRuns pastRuns(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world, SampleRandom& random);
 
 } // namespace zefa

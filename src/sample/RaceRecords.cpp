@@ -54,9 +54,9 @@ long long placePrize(const SampleRace& race, int place) {
     return first * kPrizePercent[size_t(place - 1)] / 100;
 }
 
-std::string raRecord(const SampleRace& race, const RaceResult& result) {
+std::string raRecord(const SampleRace& race, int finishers, char category) {
     RecordText r(RecordKind::RA);
-    putRaceKey(r, race, kCategoryFinalResults);
+    putRaceKey(r, race, category);
     r.text(RaRecord::WeekdayCode, race.saturday ? kSaturdayCode : kSundayCode);
     if (!race.name.empty()) {
         r.name(RaRecord::RaceName, race.name).name(RaRecord::RaceShortName6, race.name).name(RaRecord::RaceShortName3, race.name);
@@ -74,7 +74,7 @@ std::string raRecord(const SampleRace& race, const RaceResult& result) {
     r.text(RaRecord::PostTime, race.postTime)
         .number(RaRecord::RegisteredRunners, race.registered())
         .number(RaRecord::Starters, starters)
-        .number(RaRecord::Finishers, int(result.order.size()))
+        .number(RaRecord::Finishers, finishers)
         .put(RaRecord::WeatherCode, std::string(1, race.weather))
         .put(RaRecord::TurfGoingCode, std::string(1, race.turfGoing))
         .put(RaRecord::DirtGoingCode, std::string(1, race.dirtGoing));

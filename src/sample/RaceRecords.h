@@ -19,7 +19,7 @@ void putRaceKey(RecordText& record, const SampleRace& race, char category);
 // The main prize of place 1..5, in 100 yen; 0 for other places.
 long long placePrize(const SampleRace& race, int place);
 
-std::string raRecord(const SampleRace& race, const RaceResult& result);
+std::string raRecord(const SampleRace& race, int finishers, char category);
 std::string seRecord(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world, const RunnerResult& result,
                      char category);
 std::string hrRecord(const SampleRace& race, const Market& market, const RaceResult& result);

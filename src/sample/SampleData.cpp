@@ -57,8 +57,32 @@ struct DayLines {
     std::map<std::string, std::vector<std::string>> grids; // by venue code
 };
 
-void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, SampleRandom& random,
-             std::map<std::string, std::vector<std::string>>& pastRuns) {
+// The past-run archives of all runners, saved once at the end.
+struct Archive {
+    std::map<std::string, std::vector<std::string>> runs; // by horse id
+    std::vector<std::string> localRaces;
+};
+
+void saveArchive(const ProgramFolder& folder, const Archive& archive, SampleSummary& summary) {
+    for (const auto& [id, lines] : archive.runs) {
+        if (lines.empty()) continue;
+        const auto file = seiFile(folder, id);
+        std::filesystem::create_directories(file->parent_path());
+        saveLines(*file, lines);
+        ++summary.horseFiles;
+    }
+    std::map<std::filesystem::path, std::vector<std::string>> raceFiles;
+    for (const std::string& ra : archive.localRaces) {
+        const auto file = seirFile(folder, fieldOf(ra, RaceRecordView::RaceDate), fieldOf(ra, RaceRecordView::VenueCode));
+        keyedReplace(raceFiles[*file], ra, kPastRunFileRule);
+    }
+    for (const auto& [file, lines] : raceFiles) {
+        std::filesystem::create_directories(file.parent_path());
+        saveLines(file, lines);
+    }
+}
+
+void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, SampleRandom& random, Archive& archive) {
     const RaceMarkets markets = marketsOf(race, world, random);
     RaceResult result = drawResult(race, world, markets.truth, random);
     const TypeOdds& win = markets.latest.odds(BetType::Win);
@@ -73,7 +97,7 @@ void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, Sa
     const auto add = [&](DayFile file, const std::string& record, const UpdateRule& rule) {
         keyedReplace(day.perRace[file], normalised(storedLineOf(record)), rule);
     };
-    add(DayFile::Races, raRecord(race, result), kRaceFileRule);
+    add(DayFile::Races, raRecord(race, int(result.order.size()), kCategoryFinalResults), kRaceFileRule);
     add(DayFile::Payouts, hrRecord(race, markets.latest, result), kPayoutFileRule);
     const std::string announced = mmdd(race.date) + race.postTime;
     constexpr std::pair<DayFile, RecordKind> kOddsFiles[] = {
@@ -88,7 +112,9 @@ void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, Sa
         const RunnerResult& r = result.byHorse[size_t(runner.number)];
         grid[size_t(*runnerGridLine(race.number, runner.number))] =
             storedLineOf(seRecord(race, runner, world, r, kCategoryFinalResults));
-        pastRuns[world.horses[size_t(runner.horse)].id] = pastRunLines(race, runner, world, random);
+        PastRuns earlier = pastRuns(race, runner, world, random);
+        archive.runs[world.horses[size_t(runner.horse)].id] = std::move(earlier.runs);
+        for (std::string& ra : earlier.localRaces) archive.localRaces.push_back(std::move(ra));
     }
 }
 
@@ -101,12 +127,12 @@ SampleSummary makeSample(const SampleOptions& options) {
     std::filesystem::create_directories(folder.data());
     std::filesystem::create_directories(folder.chg());
     SampleSummary summary;
-    std::map<std::string, std::vector<std::string>> pastRuns; // by horse id
+    Archive archive;
     for (const DateTime& date : raceDates(options.end, options.days)) {
         const std::vector<SampleRace> races = raceDay(world, random, date);
         DayLines day;
         for (const SampleRace& race : races) {
-            addRace(day, race, world, random, pastRuns);
+            addRace(day, race, world, random, archive);
             summary.runners += race.registered();
         }
         const DayFileSet files(folder, dayBaseName(date));
@@ -115,13 +141,7 @@ SampleSummary makeSample(const SampleOptions& options) {
         summary.days.push_back(files.dayBaseName());
         summary.races += int(races.size());
     }
-    for (const auto& [id, lines] : pastRuns) {
-        if (lines.empty()) continue;
-        const auto file = seiFile(folder, id);
-        std::filesystem::create_directories(file->parent_path());
-        saveLines(*file, lines);
-        ++summary.horseFiles;
-    }
+    saveArchive(folder, archive, summary);
     return summary;
 }
 

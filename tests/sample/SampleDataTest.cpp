@@ -108,6 +108,36 @@ TEST(SampleData, EveryFileReadsBackThroughTheViewsAndHoldsTogether) {
     }
 }
 
+TEST(SampleData, PastRunsAndLocalRacesReadBackFromTheArchives) {
+    test::TempFolder folder;
+    const SampleSummary made = makeTwoDays(folder.path(), 5);
+    const ProgramFolder home(folder.path());
+    int horseFiles = 0, localRaces = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home.sei())) {
+        if (!entry.is_regular_file()) continue;
+        ++horseFiles;
+        const auto runs = records(entry.path(), RecordKind::SE);
+        ASSERT_FALSE(runs.empty());
+        EXPECT_LE(runs.size(), 10u);
+        for (size_t i = 0; i < runs.size(); ++i) {
+            const SeRecord run(runs[i]);
+            EXPECT_EQ(entry.path().stem().string(), run.horseId());
+            if (i == 0) continue;
+            EXPECT_LT(SeRecord(runs[i - 1]).field(SeRecord::RaceDate), run.field(SeRecord::RaceDate));
+        }
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home.seir())) {
+        if (!entry.is_regular_file()) continue;
+        for (const std::string& ra : records(entry.path(), RecordKind::RA)) {
+            const RaRecord race(ra);
+            EXPECT_GE(race.venueCode(), "30");
+            ++localRaces;
+        }
+    }
+    EXPECT_EQ(horseFiles, made.horseFiles);
+    EXPECT_GT(localRaces, 0);
+}
+
 std::map<std::string, std::string> allFiles(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
