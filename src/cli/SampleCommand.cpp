@@ -35,6 +35,7 @@ void runSample(const CommonOptions& common, const SampleCommandOptions& options)
     sample.home = resolveProgramFolder(common.home);
     sample.seed = options.seed;
     sample.days = options.days;
+    sample.feed = common.feed;
     if (!options.end.empty()) {
         sample.end = dateOption(options.end, "--end");
     } else {
@@ -45,6 +46,7 @@ void runSample(const CommonOptions& common, const SampleCommandOptions& options)
     std::cout << "sample folder: " << sample.home.string() << '\n'
               << "race days:     " << made.days.size() << " (" << made.races << " races, " << made.runners << " runners)\n"
               << "past-run files: " << made.horseFiles << '\n';
+    if (sample.feed) std::cout << "feed folder:   " << sample.feed->string() << '\n';
     for (const auto& day : made.days) std::cout << "  " << day << '\n';
 }
 

@@ -1,8 +1,12 @@
 #include "jvdata/Combinations.h"
 #include "jvdata/OddsRecords.h"
+#include "jvdata/YozLine.h"
 #include "sample/RaceRecords.h"
 #include "sample/RecordText.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string_view>
 
 namespace zefa {
@@ -44,7 +48,33 @@ void putComboBlock(RecordText& r, BetType type, const Market& market, const Fiel
         putEntry(r, Layout::Entries, k, type, market.odds(type), Layout::Combination, Layout::Odds, high, Layout::Popularity);
 }
 
+// Odds in tenths as a predicted-odds text of `width` ("  12.3"), blank when there are none.
+std::string predictedText(long long tenths, double guess, int width) {
+    if (tenths <= 0) return std::string(size_t(width), ' ');
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%*.1f", width, std::max(1.0, double(tenths) / 10 * guess));
+    return std::string(buffer).substr(0, size_t(width));
+}
+
+constexpr double kGuessError = 0.25; // how far a tipster's odds stray from the market's
+
 } // namespace
+
+std::string yozLine(const SampleRace& race, const Market& market, SampleRandom& random) {
+    RecordText r(RecordKind::Yoz);
+    r.put(YozLine::RaceDate, digits(race.date.year, 4) + digits(race.date.month, 2) + digits(race.date.day, 2))
+        .text(YozLine::VenueCode, race.venue)
+        .put(YozLine::RaceIdentity, digits(race.meeting, 2) + digits(race.meetingDay, 2) + digits(race.number, 2))
+        .put(YozLine::SourceMark, std::string(1, YozLine::JvDataVenueCoding))
+        .number(YozLine::FieldSize, race.registered());
+    const auto guess = [&] { return std::exp(kGuessError * random.normal()); };
+    for (int h = 1; h <= race.registered(); ++h)
+        r.put(YozLine::WinOdds.field(h, YozLine::HorseOdds), predictedText(market.odds(BetType::Win).low[size_t(h - 1)], guess(), 6));
+    for (int k = 1; k <= YozLine::QuinellaOdds.entries; ++k)
+        r.put(YozLine::QuinellaOdds.field(k, YozLine::PairOdds),
+              predictedText(market.odds(BetType::Quinella).low[size_t(k - 1)], guess(), YozLine::PairOdds.length));
+    return r.bytes();
+}
 
 std::string oddsRecord(RecordKind kind, const SampleRace& race, const Market& market, std::string_view announced) {
     RecordText r(kind);

@@ -4,7 +4,6 @@
 #include "jvdata/RaceRecord.h"
 #include "sample/RaceRecords.h"
 #include "sample/RecordText.h"
-#include "store/StoredLines.h"
 
 #include <algorithm>
 #include <array>
@@ -64,10 +63,9 @@ PastRuns pastRuns(const SampleRace& race, const SampleRunner& runner, const Samp
         RunnerResult result = pastResult(horse, field, random);
         result.prize = local ? 0 : placePrize(past, result.finish);
         const char category = local ? kCategoryLocalRace : kCategoryFinalResults;
-        out.runs.push_back(normalised(storedLineOf(seRecord(past, pastRunner, world, result, category))));
-        if (local) out.localRaces.push_back(normalised(storedLineOf(raRecord(past, field, category))));
+        out.runs.push_back(seRecord(past, pastRunner, world, result, category));
+        if (local) out.localRaces.push_back(raRecord(past, field, category));
     }
-    sortStoredLines(out.runs);
     return out;
 }
 

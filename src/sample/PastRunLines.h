@@ -8,8 +8,8 @@
 
 namespace zefa {
 
-// Up to ten earlier runs of a runner's horse, all before `race`: its stored SE lines, oldest first,
-// and the stored RA lines of the runs at local tracks (data category "A").
+// Up to ten earlier runs of a runner's horse, all before `race`, newest first: its SE records and
+// the RA records of the runs at local tracks (data category "A").
 struct PastRuns {
     std::vector<std::string> runs;
     std::vector<std::string> localRaces;

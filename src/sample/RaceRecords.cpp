@@ -4,6 +4,7 @@
 #include "jvdata/HrRecord.h"
 #include "jvdata/RaRecord.h"
 #include "jvdata/SeRecord.h"
+#include "jvdata/TcRecord.h"
 #include "sample/RecordText.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace zefa {
 namespace {
 
 constexpr char kCategoryPayouts = '2'; // 確定 payouts
+constexpr char kCategoryChange = '1';
 constexpr std::string_view kSaturdayCode = "1";
 constexpr std::string_view kSundayCode = "2";
 constexpr char kScratchedCode = '1';   // 出走取消
@@ -120,6 +122,15 @@ std::string seRecord(const SampleRace& race, const SampleRunner& runner, const S
         .text(SeRecord::TimeDifference, result.timeDifference)
         .put(SeRecord::RunningStyle, std::string(1, result.style));
     if (!result.opponent.empty()) r.name(SeRecord::OpponentHorseName, result.opponent);
+    return r.bytes();
+}
+
+std::string tcRecord(const SampleRace& race, std::string_view newPostTime, std::string_view announced) {
+    RecordText r(RecordKind::TC);
+    putRaceKey(r, race, kCategoryChange);
+    r.put(TcRecord::AnnouncedAt, std::string(announced))
+        .put(TcRecord::NewPostTime, std::string(newPostTime))
+        .put(TcRecord::OldPostTime, race.postTime);
     return r.bytes();
 }
 

@@ -23,6 +23,11 @@ std::string raRecord(const SampleRace& race, int finishers, char category);
 std::string seRecord(const SampleRace& race, const SampleRunner& runner, const SampleWorld& world, const RunnerResult& result,
                      char category);
 std::string hrRecord(const SampleRace& race, const Market& market, const RaceResult& result);
+// A post-time change of the race to `newPostTime`, announced at `announced` (mmddhhmm).
+std::string tcRecord(const SampleRace& race, std::string_view newPostTime, std::string_view announced);
+// The predicted-odds line of the race (".yoz", with its CR LF): the market's odds as a tipster
+// would guess them.
+std::string yozLine(const SampleRace& race, const Market& market, SampleRandom& random);
 // An odds record O1 … O6 of the market, announced at `announced` (mmddhhmm).
 std::string oddsRecord(RecordKind kind, const SampleRace& race, const Market& market, std::string_view announced);
 

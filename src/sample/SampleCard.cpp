@@ -90,12 +90,16 @@ SampleHorse newHorse(SampleWorld& world, SampleRandom& random, const DateTime& d
     horse.trainer = random.between(0, kTrainers - 1);
     horse.ability = random.normal();
     horse.style = styleOf(random);
+    HorseOrigin origin = horseOrigin(random);
+    horse.breeder = std::move(origin.breeder);
+    horse.birthplace = std::move(origin.birthplace);
+    horse.owner = std::move(origin.owner);
     return horse;
 }
 
 SamplePerson newPerson(SampleRandom& random, std::string code, int bornYear) {
     const PersonName name = personName(random);
-    return {std::move(code), name.full, name.surname, {bornYear, random.between(1, 12), random.between(1, 28)}};
+    return {std::move(code), name.full, name.surname, name.kana, {bornYear, random.between(1, 12), random.between(1, 28)}};
 }
 
 int ageFor(const SampleRace& race, SampleRandom& random) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jvdata/DateTime.h"
+#include "sample/SampleNames.h"
 #include "sample/SampleRandom.h"
 
 #include <string>
@@ -14,6 +15,7 @@ struct SamplePerson {
     std::string code;      // 5 digits
     std::string name;      // full name
     std::string shortName; // the short name of runner records (four characters at most)
+    std::string kana;      // the name in half-width katakana
     DateTime birth;
 };
 
@@ -27,6 +29,9 @@ struct SampleHorse {
     double ability = 0.0;
     int style = 2;    // running style 1 逃 … 4 追
     DateTime birth;
+    std::string breeder;
+    std::string birthplace;
+    std::string owner;
 };
 
 struct SampleRunner {

@@ -1,14 +1,18 @@
 #include "sample/SampleData.h"
 
-#include "jvdata/RaceRecord.h"
 #include "sample/OddsModel.h"
 #include "sample/PastRunLines.h"
 #include "sample/RaceRecords.h"
 #include "sample/RaceResult.h"
+#include "sample/RecordText.h"
+#include "sample/SampleArchive.h"
 #include "sample/SampleCard.h"
+#include "sample/SampleFeed.h"
+#include "jvdata/FixedText.h"
+#include "jvdata/RaceRecord.h"
+#include "store/ChangeFiles.h"
 #include "store/DayBaseName.h"
 #include "store/DayFileSet.h"
-#include "store/PastRuns.h"
 #include "store/RunnerGrid.h"
 #include "store/StoredLines.h"
 #include "store/TextLines.h"
@@ -26,6 +30,11 @@ constexpr double kPlaceMarketError = 0.2;
 constexpr double kMorningError = 0.3;
 constexpr double kMorningPlaceError = 0.45;
 constexpr std::string_view kMorningOddsTime = "0930";
+// The post-time change: on the last day, this race of the first venue starts later.
+constexpr int kDelayedRace = 8;
+constexpr int kDelayMinutes = 10;
+constexpr int kDelayAnnouncedBefore = 40;
+constexpr DateTime kFeedTimeOfDay{0, 0, 0, 18, 0, 0}; // accumulated data of a day is there by the evening
 
 struct RaceMarkets {
     std::vector<double> truth;
@@ -49,40 +58,18 @@ RaceMarkets marketsOf(const SampleRace& race, const SampleWorld& world, SampleRa
     return {truth, Market(win, place, race.registered()), Market(morningWin, morningPlace, race.registered())};
 }
 
-std::string mmdd(const DateTime& d) { return (d.month < 10 ? "0" : "") + std::to_string(d.month) + (d.day < 10 ? "0" : "") + std::to_string(d.day); }
+std::string mmdd(const DateTime& d) { return digits(d.month, 2) + digits(d.day, 2); }
 
-// The lines of every file of one day, built in memory with the store's rules and saved once each.
+// The lines of every file of one day, built in memory with the store's rules and saved once each,
+// and the day's records as they came.
 struct DayLines {
     std::map<DayFile, std::vector<std::string>> perRace;
     std::map<std::string, std::vector<std::string>> grids; // by venue code
+    std::vector<std::string> records;
 };
 
-// The past-run archives of all runners, saved once at the end.
-struct Archive {
-    std::map<std::string, std::vector<std::string>> runs; // by horse id
-    std::vector<std::string> localRaces;
-};
-
-void saveArchive(const ProgramFolder& folder, const Archive& archive, SampleSummary& summary) {
-    for (const auto& [id, lines] : archive.runs) {
-        if (lines.empty()) continue;
-        const auto file = seiFile(folder, id);
-        std::filesystem::create_directories(file->parent_path());
-        saveLines(*file, lines);
-        ++summary.horseFiles;
-    }
-    std::map<std::filesystem::path, std::vector<std::string>> raceFiles;
-    for (const std::string& ra : archive.localRaces) {
-        const auto file = seirFile(folder, fieldOf(ra, RaceRecordView::RaceDate), fieldOf(ra, RaceRecordView::VenueCode));
-        keyedReplace(raceFiles[*file], ra, kPastRunFileRule);
-    }
-    for (const auto& [file, lines] : raceFiles) {
-        std::filesystem::create_directories(file.parent_path());
-        saveLines(file, lines);
-    }
-}
-
-void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, SampleRandom& random, Archive& archive) {
+void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, bool predicted, SampleRandom& random,
+             SampleArchive& archive) {
     const RaceMarkets markets = marketsOf(race, world, random);
     RaceResult result = drawResult(race, world, markets.truth, random);
     const TypeOdds& win = markets.latest.odds(BetType::Win);
@@ -94,28 +81,51 @@ void addRace(DayLines& day, const SampleRace& race, const SampleWorld& world, Sa
         const int opponent = r.finish == 1 ? result.order[1] : result.order[0];
         r.opponent = runner.scratched ? "" : world.horses[size_t(race.runners[size_t(opponent - 1)].horse)].name;
     }
-    const auto add = [&](DayFile file, const std::string& record, const UpdateRule& rule) {
+    const auto add = [&](DayFile file, std::string record, const UpdateRule& rule) {
         keyedReplace(day.perRace[file], normalised(storedLineOf(record)), rule);
+        if (file != DayFile::MorningOdds) day.records.push_back(std::move(record));
     };
     add(DayFile::Races, raRecord(race, int(result.order.size()), kCategoryFinalResults), kRaceFileRule);
     add(DayFile::Payouts, hrRecord(race, markets.latest, result), kPayoutFileRule);
     const std::string announced = mmdd(race.date) + race.postTime;
     constexpr std::pair<DayFile, RecordKind> kOddsFiles[] = {
-        {DayFile::WinOdds, RecordKind::O1},      {DayFile::QuinellaOdds, RecordKind::O2}, {DayFile::WideOdds, RecordKind::O3},
-        {DayFile::ExactaOdds, RecordKind::O4},   {DayFile::TrioOdds, RecordKind::O5},     {DayFile::TrifectaOdds, RecordKind::O6}};
+        {DayFile::WinOdds, RecordKind::O1},    {DayFile::QuinellaOdds, RecordKind::O2}, {DayFile::WideOdds, RecordKind::O3},
+        {DayFile::ExactaOdds, RecordKind::O4}, {DayFile::TrioOdds, RecordKind::O5},     {DayFile::TrifectaOdds, RecordKind::O6}};
     for (const auto& [file, kind] : kOddsFiles) add(file, oddsRecord(kind, race, markets.latest, announced), kRaceFileRule);
     add(DayFile::MorningOdds, oddsRecord(RecordKind::O1, race, markets.morning, mmdd(race.date) + std::string(kMorningOddsTime)),
         kRaceFileRule);
+    // Predicted odds are written as imported: one line per race in race order.
+    if (predicted) day.perRace[DayFile::PredictedOdds].push_back(storedLineOf(yozLine(race, markets.morning, random)));
     auto& grid = day.grids[race.venue];
     if (grid.empty()) grid = blankRunnerGrid();
     for (const SampleRunner& runner : race.runners) {
-        const RunnerResult& r = result.byHorse[size_t(runner.number)];
-        grid[size_t(*runnerGridLine(race.number, runner.number))] =
-            storedLineOf(seRecord(race, runner, world, r, kCategoryFinalResults));
+        std::string se = seRecord(race, runner, world, result.byHorse[size_t(runner.number)], kCategoryFinalResults);
+        grid[size_t(*runnerGridLine(race.number, runner.number))] = storedLineOf(se);
         PastRuns earlier = pastRuns(race, runner, world, random);
-        archive.runs[world.horses[size_t(runner.horse)].id] = std::move(earlier.runs);
         for (std::string& ra : earlier.localRaces) archive.localRaces.push_back(std::move(ra));
+        archive.pastRuns[runner.horse] = std::move(earlier.runs);
+        archive.sampleRuns[runner.horse] = se;
+        day.records.push_back(std::move(se));
     }
+}
+
+// One post-time change on the day, stored as the change fetch stores it.
+std::string delayOneRace(const DayFileSet& files, const std::vector<SampleRace>& races) {
+    const SampleRace& race = races[size_t(kDelayedRace - 1)];
+    const std::string tc = tcRecord(race, addMinutes(race.postTime, kDelayMinutes),
+                                    mmdd(race.date) + addMinutes(race.postTime, -kDelayAnnouncedBefore));
+    storeChangeLine(files.changeFile(), storedLineOf(tc));
+    return tc;
+}
+
+std::vector<std::string> allRecords(const SampleArchive& archive) {
+    std::vector<std::string> records = archive.localRaces;
+    for (const auto& [horse, runs] : archive.pastRuns) records.insert(records.end(), runs.begin(), runs.end());
+    return records;
+}
+
+DateTime at(const DateTime& date, const DateTime& timeOfDay) {
+    return {date.year, date.month, date.day, timeOfDay.hour, timeOfDay.minute, timeOfDay.second};
 }
 
 } // namespace
@@ -127,21 +137,26 @@ SampleSummary makeSample(const SampleOptions& options) {
     std::filesystem::create_directories(folder.data());
     std::filesystem::create_directories(folder.chg());
     SampleSummary summary;
-    Archive archive;
-    for (const DateTime& date : raceDates(options.end, options.days)) {
-        const std::vector<SampleRace> races = raceDay(world, random, date);
+    SampleArchive archive;
+    const std::vector<DateTime> dates = raceDates(options.end, options.days);
+    for (size_t d = 0; d < dates.size(); ++d) {
+        const std::vector<SampleRace> races = raceDay(world, random, dates[d]);
         DayLines day;
+        const bool predicted = d % 2 == 0; // predicted odds for every other day only
         for (const SampleRace& race : races) {
-            addRace(day, race, world, random, archive);
+            addRace(day, race, world, predicted, random, archive);
             summary.runners += race.registered();
         }
-        const DayFileSet files(folder, dayBaseName(date));
+        const DayFileSet files(folder, dayBaseName(dates[d]));
         for (const auto& [file, lines] : day.perRace) saveLines(files.file(file), lines);
         for (const auto& [venue, grid] : day.grids) saveLines(files.runnerFile(venue), grid);
+        if (d + 1 == dates.size()) day.records.push_back(delayOneRace(files, races));
+        if (options.feed) writeFeedFile(*options.feed, at(dates[d], kFeedTimeOfDay), "day", day.records);
         summary.days.push_back(files.dayBaseName());
         summary.races += int(races.size());
     }
-    saveArchive(folder, archive, summary);
+    summary.horseFiles = saveArchive(folder, archive, world, options.end.year, random);
+    if (options.feed && !dates.empty()) writeFeedFile(*options.feed, addDays(at(dates.front(), {}), -1), "past", allRecords(archive));
     return summary;
 }
 

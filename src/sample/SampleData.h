@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct SampleOptions {
     std::uint64_t seed = 1;
     int days = 8;               // race days, Saturdays and Sundays
     DateTime end;               // the last race day, or the last Saturday or Sunday before it
+    std::optional<std::filesystem::path> feed; // also write the records as a feed folder here
 };
 
 struct SampleSummary {
@@ -23,8 +25,9 @@ struct SampleSummary {
     int horseFiles = 0;            // SEI files written
 };
 
-// Writes a complete sample program folder: the day files of every race day and the past-run
-// file of every runner. The same options give byte-identical files.
+// Writes a complete sample program folder: the day files of every race day, the past-run files
+// and masters of every runner, the masters of the jockeys and trainers, and a post-time change.
+// The same options give byte-identical files.
 SampleSummary makeSample(const SampleOptions& options);
 
 } // namespace zefa

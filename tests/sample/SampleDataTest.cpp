@@ -1,10 +1,15 @@
 #include "jvdata/Combinations.h"
 #include "jvdata/HrRecord.h"
+#include "jvdata/KsChRecords.h"
 #include "jvdata/OddsRecords.h"
 #include "jvdata/RaRecord.h"
 #include "jvdata/SeRecord.h"
+#include "jvdata/TcRecord.h"
+#include "jvdata/UmRecord.h"
+#include "jvdata/YozLine.h"
 #include "sample/SampleData.h"
 #include "store/DayFileSet.h"
+#include "store/MasterFiles.h"
 #include "store/PastRuns.h"
 #include "store/RecordFile.h"
 #include "store/WholeFile.h"
@@ -12,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -19,7 +25,7 @@ namespace zefa {
 namespace {
 
 SampleSummary makeTwoDays(const std::filesystem::path& home, std::uint64_t seed) {
-    return makeSample({home, seed, 2, {2026, 12, 6}});
+    return makeSample({home, seed, 2, {2026, 12, 6}, std::nullopt});
 }
 
 std::vector<std::string> records(const std::filesystem::path& file, RecordKind kind) {
@@ -136,6 +142,42 @@ TEST(SampleData, PastRunsAndLocalRacesReadBackFromTheArchives) {
     }
     EXPECT_EQ(horseFiles, made.horseFiles);
     EXPECT_GT(localRaces, 0);
+}
+
+TEST(SampleData, MastersChangeAndPredictedOddsReadBack) {
+    test::TempFolder folder;
+    const SampleSummary made = makeTwoDays(folder.path(), 9);
+    const ProgramFolder home(folder.path());
+    const DayFileSet first(home, made.days.front()), last(home, made.days.back());
+    // A runner of the first race has a horse master, and its jockey and trainer theirs.
+    const auto races = records(first.file(DayFile::Races), RecordKind::RA);
+    const RaRecord race(races.front());
+    const auto grid = records(first.runnerFile(race.venueCode()), RecordKind::SE);
+    const SeRecord runner(grid.front());
+    const auto horses = records(*horseMasterFile(home, runner.horseId()), RecordKind::UM);
+    ASSERT_EQ(horses.size(), 1u);
+    const UmRecord horse(horses.front());
+    EXPECT_EQ(horse.field(UmRecord::HorseName), runner.field(SeRecord::HorseName));
+    int runs = 0;
+    for (int p = 1; p <= 6; ++p) runs += horse.finishCount(1, p);
+    EXPECT_GE(runs, 1);
+    const auto jockeys = records(*jockeyMasterFile(home, runner.field(SeRecord::JockeyCode)), RecordKind::KS);
+    EXPECT_TRUE(std::ranges::any_of(jockeys, [&](const std::string& ks) { return KsRecord(ks).jockeyCode() == runner.field(SeRecord::JockeyCode); }));
+    const auto trainers = records(*trainerMasterFile(home, runner.field(SeRecord::TrainerCode)), RecordKind::CH);
+    EXPECT_TRUE(std::ranges::any_of(trainers, [&](const std::string& ch) { return ChRecord(ch).trainerCode() == runner.field(SeRecord::TrainerCode); }));
+    // One post-time change on the last day, of a race that is there.
+    const auto changes = records(last.changeFile(), RecordKind::TC);
+    ASSERT_EQ(changes.size(), 1u);
+    const TcRecord change(changes.front());
+    const auto changed = findRaceRecord(last.file(DayFile::Races), RecordKind::RA, change.venueCode(), change.field(TcRecord::RaceNumber));
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(RaRecord(*changed).postTime(), change.oldPostTime());
+    EXPECT_GT(change.newPostTime(), change.oldPostTime());
+    // Predicted odds for the first day, not for the second.
+    const auto predicted = records(first.file(DayFile::PredictedOdds), RecordKind::Yoz);
+    ASSERT_EQ(predicted.size(), races.size());
+    EXPECT_TRUE(YozLine(predicted.front()).jvDataVenueCoding());
+    EXPECT_FALSE(std::filesystem::exists(last.file(DayFile::PredictedOdds)));
 }
 
 std::map<std::string, std::string> allFiles(const std::filesystem::path& root) {
