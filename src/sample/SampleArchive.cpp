@@ -7,16 +7,37 @@
 #include "store/StoredLines.h"
 #include "store/TextLines.h"
 
+#include <exception>
+#include <set>
+#include <thread>
+
 namespace zefa {
 namespace {
 
 using FileLines = std::map<std::filesystem::path, std::vector<std::string>>;
 
+constexpr size_t kSavingThreads = 4; // file saves wait on the disk, so a few at once go faster
+
 void saveAll(const FileLines& files) {
-    for (const auto& [file, lines] : files) {
-        std::filesystem::create_directories(file.parent_path());
-        saveLines(file, lines);
+    std::set<std::filesystem::path> folders;
+    for (const auto& entry : files) folders.insert(entry.first.parent_path());
+    for (const auto& f : folders) std::filesystem::create_directories(f);
+    std::vector<const FileLines::value_type*> entries;
+    for (const auto& entry : files) entries.push_back(&entry);
+    std::vector<std::exception_ptr> failures(kSavingThreads);
+    {
+        std::vector<std::jthread> savers;
+        for (size_t t = 0; t < kSavingThreads; ++t)
+            savers.emplace_back([&, t] {
+                try {
+                    for (size_t i = t; i < entries.size(); i += kSavingThreads) saveLines(entries[i]->first, entries[i]->second);
+                } catch (...) {
+                    failures[t] = std::current_exception();
+                }
+            });
     }
+    for (const auto& failure : failures)
+        if (failure) std::rethrow_exception(failure);
 }
 
 // Lines of files that hold one record per key, sorted as the store keeps them.

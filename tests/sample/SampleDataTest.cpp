@@ -1,3 +1,5 @@
+#include "acquire/FeedJvLink.h"
+#include "jvdata/Clock.h"
 #include "jvdata/Combinations.h"
 #include "jvdata/HrRecord.h"
 #include "jvdata/KsChRecords.h"
@@ -178,6 +180,31 @@ TEST(SampleData, MastersChangeAndPredictedOddsReadBack) {
     ASSERT_EQ(predicted.size(), races.size());
     EXPECT_TRUE(YozLine(predicted.front()).jvDataVenueCoding());
     EXPECT_FALSE(std::filesystem::exists(last.file(DayFile::PredictedOdds)));
+}
+
+TEST(SampleData, TheFeedServesTheSameRecordsToTheImport) {
+    test::TempFolder home, feed;
+    makeSample({home.path(), 2, 2, {2026, 12, 6}, feed.path()});
+    FixedClock clock({2026, 12, 7, 9, 0, 0});
+    FeedJvLink link(feed.path(), clock);
+    ASSERT_EQ(link.JVInit("UNKNOWN"), 0);
+    const JvOpenResult opened = link.JVOpen("RACE", "20261101000000", 1);
+    ASSERT_EQ(opened.code, 0);
+    EXPECT_EQ(opened.readCount, 3); // the earlier runs, then the two days
+    std::map<std::string, int> kinds;
+    for (JvReadResult read = link.JVRead(110000); read.code != 0; read = link.JVRead(110000)) {
+        if (read.code < 0) continue;
+        const auto kind = recordKindOf(read.record);
+        ASSERT_TRUE(kind);
+        EXPECT_EQ(int(read.record.size()), recordLength(*kind));
+        ++kinds[std::string(read.record.substr(0, 2))];
+    }
+    const ProgramFolder folder(home.path());
+    const auto races = [&](const std::string& day) { return int(readRecords(DayFileSet(folder, day).file(DayFile::Races), RecordKind::RA)->size()); };
+    EXPECT_GE(kinds["RA"], races("2026年12月05日") + races("2026年12月06日")); // and the local races of earlier runs
+    EXPECT_EQ(kinds["O6"], races("2026年12月05日") + races("2026年12月06日"));
+    EXPECT_EQ(kinds["TC"], 1);
+    EXPECT_GT(kinds["SE"], kinds["RA"] * 8);
 }
 
 std::map<std::string, std::string> allFiles(const std::filesystem::path& root) {
