@@ -23,6 +23,7 @@ RunnerResult pastResult(const SampleHorse& horse, int field, SampleRandom& rando
     RunnerResult r;
     const double u = std::pow(random.uniform(), std::exp(0.6 * horse.ability));
     r.finish = 1 + std::min(field - 1, int(u * field));
+    r.arrival = r.finish;
     const int seconds = 95 + random.between(-25, 60);
     r.time = digits(seconds / 60, 1) + digits(seconds % 60, 2) + digits(random.between(0, 9), 1);
     r.margin = r.finish == 1 ? "   " : "1  ";

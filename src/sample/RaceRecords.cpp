@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string_view>
 
 namespace zefa {
@@ -109,7 +110,7 @@ std::string seRecord(const SampleRace& race, const SampleRunner& runner, const S
         .text(SeRecord::BodyWeightSign, runner.weightChange > 0 ? "+" : runner.weightChange < 0 ? "-" : " ")
         .number(SeRecord::BodyWeightChange, std::abs(runner.weightChange))
         .put(SeRecord::AnomalyCode, std::string(1, runner.scratched ? kScratchedCode : '0'))
-        .number(SeRecord::ArrivalOrder, result.finish)
+        .number(SeRecord::ArrivalOrder, result.arrival)
         .number(SeRecord::FinishPosition, result.finish)
         .text(SeRecord::RaceTime, result.time)
         .text(SeRecord::MarginCode, result.margin);
@@ -137,8 +138,11 @@ std::string tcRecord(const SampleRace& race, std::string_view newPostTime, std::
 std::string hrRecord(const SampleRace& race, const Market& market, const RaceResult& result) {
     RecordText r(RecordKind::HR);
     putRaceKey(r, race, kCategoryPayouts);
-    const std::vector<int>& top = result.order;
-    const auto pay = [&](HrRecord::PayoutBlock block, int entry, BetType type, std::vector<int> numbers) {
+    const std::vector<int>& o = result.order;
+    // The first three home; a dead heat for third gives two of them, each paying with its own company.
+    std::vector<std::vector<int>> threes{{o[0], o[1], o[2]}};
+    if (result.deadHeatForThird) threes.push_back({o[0], o[1], o[3]});
+    const auto pay = [&](HrRecord::PayoutBlock block, int entry, BetType type, std::vector<int> numbers, const std::vector<int>& top) {
         const HrRecord::PayoutBlockRow& row = HrRecord::row(block);
         const int ordinal = comboOrdinal(type, comboText(numbers));
         const int width = row.combination.length / int(numbers.size());
@@ -151,17 +155,23 @@ std::string hrRecord(const SampleRace& race, const Market& market, const RaceRes
         return v;
     };
     using B = HrRecord::PayoutBlock;
-    pay(B::Win, 1, BetType::Win, {top[0]});
-    for (int i = 0; i < market.placesPaid(); ++i) pay(B::Place, i + 1, BetType::Place, {top[size_t(i)]});
-    pay(B::BracketQuinella, 1, BetType::BracketQuinella,
-        sorted({bracketOf(race.registered(), top[0]), bracketOf(race.registered(), top[1])}));
-    pay(B::Quinella, 1, BetType::Quinella, sorted({top[0], top[1]}));
-    std::vector<std::vector<int>> wide{sorted({top[0], top[1]}), sorted({top[0], top[2]}), sorted({top[1], top[2]})};
-    std::ranges::sort(wide);
-    for (size_t i = 0; i < wide.size(); ++i) pay(B::QuinellaPlace, int(i) + 1, BetType::Wide, wide[i]);
-    pay(B::Exacta, 1, BetType::Exacta, {top[0], top[1]});
-    pay(B::Trio, 1, BetType::Trio, sorted({top[0], top[1], top[2]}));
-    pay(B::Trifecta, 1, BetType::Trifecta, {top[0], top[1], top[2]});
+    const std::vector<int>& top = threes.front();
+    pay(B::Win, 1, BetType::Win, {o[0]}, top);
+    for (int i = 0; i < market.placesPaid(); ++i) pay(B::Place, i + 1, BetType::Place, {o[size_t(i)]}, top);
+    if (result.deadHeatForThird && market.placesPaid() == 3) pay(B::Place, 4, BetType::Place, {o[3]}, threes.back());
+    pay(B::BracketQuinella, 1, BetType::BracketQuinella, sorted({bracketOf(race.registered(), o[0]), bracketOf(race.registered(), o[1])}), top);
+    pay(B::Quinella, 1, BetType::Quinella, sorted({o[0], o[1]}), top);
+    pay(B::Exacta, 1, BetType::Exacta, {o[0], o[1]}, top);
+    std::map<std::vector<int>, const std::vector<int>*> wide; // each pair with the first three it came from
+    for (const auto& three : threes)
+        for (const auto& pair : {sorted({three[0], three[1]}), sorted({three[0], three[2]}), sorted({three[1], three[2]})})
+            wide.emplace(pair, &three);
+    int entry = 1;
+    for (const auto& [pair, three] : wide) pay(B::QuinellaPlace, entry++, BetType::Wide, pair, *three);
+    for (size_t i = 0; i < threes.size(); ++i) {
+        pay(B::Trio, int(i) + 1, BetType::Trio, sorted(threes[i]), threes[i]);
+        pay(B::Trifecta, int(i) + 1, BetType::Trifecta, threes[i], threes[i]);
+    }
     return r.bytes();
 }
 

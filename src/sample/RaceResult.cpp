@@ -14,7 +14,9 @@ namespace {
 constexpr double kTurfSpeed = 16.9;
 constexpr double kDirtSpeed = 16.2;
 constexpr double kJumpSpeed = 14.4;
-constexpr int kShortRace = 1400; // up to this, a flat race has only the last two corners
+constexpr int kShortRace = 1400;
+constexpr double kDeadHeatChance = 0.03;
+constexpr std::string_view kDeadHeatCode = "D  "; // 同着 // up to this, a flat race has only the last two corners
 // How far each corner's order has moved from the early order towards the finish.
 constexpr std::array<double, 4> kCornerPull{0.0, 0.15, 0.4, 0.7};
 
@@ -64,6 +66,7 @@ RaceResult drawResult(const SampleRace& race, const SampleWorld& world, const st
         left[h] = 0;
     }
     const int n = int(result.order.size());
+    result.deadHeatForThird = n >= 4 && random.chance(kDeadHeatChance);
     const double speed = race.steeplechase() ? kJumpSpeed : race.turf() ? kTurfSpeed : kDirtSpeed;
     int time = int(std::lround(race.distance / speed * 10 + 8 * random.normal()));
     const int winnerTime = time;
@@ -73,12 +76,14 @@ RaceResult drawResult(const SampleRace& race, const SampleWorld& world, const st
     for (int place = 1; place <= n; ++place) {
         const int h = result.order[size_t(place - 1)];
         RunnerResult& r = result.byHorse[size_t(h)];
-        const int gap = place == 1 ? 0 : 1 + int(-2.5 * std::log(1.0 - random.uniform()));
+        const bool tied = result.deadHeatForThird && place == 4;
+        const int gap = place == 1 || tied ? 0 : 1 + int(-2.5 * std::log(1.0 - random.uniform()));
         time += gap;
         if (place == 2) secondTime = time;
-        r.finish = place;
+        r.finish = tied ? 3 : place;
+        r.arrival = place;
         r.time = timeText(time);
-        r.margin = place == 1 ? "   " : marginCode(gap - 1);
+        r.margin = place == 1 ? "   " : tied ? std::string(kDeadHeatCode) : marginCode(gap - 1);
         r.timeDifference = place == 1 ? "" : differenceText('+', time - winnerTime);
         const SampleHorse& horse = world.horses[size_t(race.runners[size_t(h - 1)].horse)];
         early[size_t(h)] = horse.style + 0.7 * random.normal();
