@@ -89,6 +89,10 @@ TEST(SampleData, EveryFileReadsBackThroughTheViewsAndHoldsTogether) {
             const HrRecord payouts(hr);
             const auto& paid = finishers[std::string(payouts.venueCode()) + std::string(payouts.field(HrRecord::RaceNumber))];
             ASSERT_FALSE(paid.empty());
+            // Two places paid below eight starters, three (four in a dead heat for third) otherwise.
+            int places = 0;
+            for (int n = 1; n <= HrRecord::entries(HrRecord::PayoutBlock::Place); ++n) places += payouts.paid(HrRecord::PayoutBlock::Place, n) ? 1 : 0;
+            EXPECT_TRUE(paid.size() < 8 ? places == 2 : places == 3 || places == 4) << paid.size() << " starters, " << places;
             for (const auto block : {HrRecord::PayoutBlock::Win, HrRecord::PayoutBlock::Place, HrRecord::PayoutBlock::Quinella,
                                      HrRecord::PayoutBlock::QuinellaPlace, HrRecord::PayoutBlock::Exacta, HrRecord::PayoutBlock::Trio,
                                      HrRecord::PayoutBlock::Trifecta})
