@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "cli/CliSession.h"
+#include "cli/DayCommands.h"
 #include "cli/SampleCommand.h"
 #include "jvdata/Error.h"
 
@@ -43,11 +44,16 @@ int main(int argc, char** argv) {
 
     zefa::cli::SampleCommandOptions sampleOptions;
     CLI::App* sample = zefa::cli::addSampleCommand(app, options, sampleOptions);
+    CLI::App* days = zefa::cli::addDaysCommand(app, options);
+    zefa::cli::RaceCommandOptions raceOptions;
+    CLI::App* race = zefa::cli::addRaceCommand(app, options, raceOptions);
 
     CLI11_PARSE(app, argc, argv);
     try {
         if (start->parsed()) runStart(options, json);
         if (sample->parsed()) zefa::cli::runSample(options, sampleOptions);
+        if (days->parsed()) zefa::cli::runDays(options);
+        if (race->parsed()) zefa::cli::runRace(options, raceOptions);
     } catch (const zefa::Error& e) {
         std::cerr << e.what() << '\n';
         return 1;
