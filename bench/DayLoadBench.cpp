@@ -1,0 +1,64 @@
+// Times the day load of a full sample day (three venues, 36 races) against reading the same
+// day files and the runners' past-run files with plain reads.
+#include "acquire/FeedJvLink.h"
+#include "app/DayLoad.h"
+#include "app/Registry.h"
+#include "app/ScriptedUserPort.h"
+#include "app/Session.h"
+#include "jvdata/Clock.h"
+#include "jvdata/SeRecord.h"
+#include "sample/SampleData.h"
+#include "store/PastRuns.h"
+#include "store/WholeFile.h"
+
+#include <chrono>
+#include <cstdio>
+#include <set>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+} // namespace
+
+int main() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zefa-load-bench-XXXXXX").string();
+    const std::filesystem::path root = ::mkdtemp(pattern.data());
+    const zefa::SampleSummary made = zefa::makeSample({root, 1, 8, {2026, 12, 6}, std::nullopt});
+    const std::string day = made.days.back();
+
+    const zefa::FixedClock clock({2026, 12, 20, 12, 0, 0});
+    zefa::FeedJvLink jvLink(root / "no-feed", clock);
+    zefa::ScriptedUserPort port;
+    const zefa::FileRegistry registry(root / "no-registry.ini");
+    zefa::Session session(zefa::ProgramFolder(root), jvLink, port, clock, registry);
+    session.selectedDay = day;
+
+    const int loads = 10;
+    auto start = Clock::now();
+    for (int i = 0; i < loads; ++i) zefa::dateComboChange(session);
+    const double load = seconds(Clock::now() - start) / loads;
+
+    // The same files by plain reads: the day's files and its runners' past-run files.
+    std::set<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(session.folder.data()))
+        if (entry.path().filename().string().starts_with(day)) files.insert(entry.path());
+    for (int k = 0; k < zefa::kRaceSlots; ++k)
+        for (const auto& runner : session.store.slot(k).runners)
+            if (const auto sei = zefa::seiFile(session.folder, zefa::fieldOf(runner, zefa::SeRecord::HorseId));
+                sei && std::filesystem::exists(*sei))
+                files.insert(*sei);
+    size_t bytes = 0;
+    start = Clock::now();
+    for (int i = 0; i < loads; ++i)
+        for (const auto& file : files) bytes += zefa::readFileIfExists(file)->size();
+    const double plain = seconds(Clock::now() - start) / loads;
+
+    std::printf("day load of %s (%zu races, %s build of the core)\n", day.c_str(), session.raceList.size(), ZEFA_BUILD_TYPE);
+    std::printf("  day load:    %7.1f ms\n", load * 1000);
+    std::printf("  plain reads: %7.1f ms (%zu files, %.1f MB)\n", plain * 1000, files.size(), double(bytes) / loads / 1e6);
+    std::printf("  ratio:       %7.2f\n", load / plain);
+    std::filesystem::remove_all(root);
+}
