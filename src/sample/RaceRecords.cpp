@@ -53,7 +53,7 @@ void putRaceKey(RecordText& record, const SampleRace& race, char category) {
 long long placePrize(const SampleRace& race, int place) {
     if (place < 1 || place > int(kPrizePercent.size())) return 0;
     const auto row = std::ranges::find(kFirstPrizes, std::string_view(race.condition), &PrizeRow::condition);
-    const long long first = race.grade == "C" ? kGradedFirstPrize : row != kFirstPrizes.end() ? row->first : 0;
+    const long long first = race.graded() ? kGradedFirstPrize : row != kFirstPrizes.end() ? row->first : 0;
     return first * kPrizePercent[size_t(place - 1)] / 100;
 }
 
@@ -64,10 +64,10 @@ std::string raRecord(const SampleRace& race, int finishers, char category) {
     if (!race.name.empty()) {
         r.name(RaRecord::RaceName, race.name).name(RaRecord::RaceShortName6, race.name).name(RaRecord::RaceShortName3, race.name);
     }
-    if (race.grade == "C") r.number(RaRecord::GradedRaceEdition, 10 + race.date.year % 50);
+    if (race.graded()) r.number(RaRecord::GradedRaceEdition, 10 + race.date.year % 50);
     r.text(RaRecord::GradeCode, race.grade).text(RaRecord::RaceTypeCode, race.raceType).text(RaRecord::RaceSymbolCode, "000");
     r.text(RaRecord::WeightTypeCode, race.weightType);
-    const bool twoYearOlds = race.raceType == "11";
+    const bool twoYearOlds = race.forTwoYearOlds();
     for (int group = 1; group <= 4; ++group)
         r.text(RaRecord::ConditionCodes.field(group, RaRecord::ConditionCode), (group == 1) == twoYearOlds ? race.condition : "000");
     r.text(RaRecord::YoungestConditionCode, race.condition).number(RaRecord::Distance, race.distance).text(RaRecord::TrackCode, race.track);

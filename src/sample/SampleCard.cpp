@@ -40,11 +40,11 @@ struct ProgrammeRow {
 };
 
 constexpr std::array<ProgrammeRow, kRacesPerVenue> kProgramme{{
-    {"11", "703", 1200, false, " ", ""},
-    {"11", "703", 1600, true, " ", ""},
+    {kTwoYearOldRace, "703", 1200, false, " ", ""},
+    {kTwoYearOldRace, "703", 1600, true, " ", ""},
     {"13", "703", 1800, false, " ", ""},
     {"13", "703", 2000, true, " ", ""},
-    {"11", "701", 1600, true, " ", ""},
+    {kTwoYearOldRace, "701", 1600, true, " ", ""},
     {"13", "005", 1400, false, " ", ""},
     {"13", "005", 1800, true, " ", ""},
     {"13", "005", 1700, false, " ", ""},
@@ -103,7 +103,7 @@ SamplePerson newPerson(SampleRandom& random, std::string code, int bornYear) {
 }
 
 int ageFor(const SampleRace& race, SampleRandom& random) {
-    if (race.raceType == "11") return 2;
+    if (race.forTwoYearOlds()) return 2;
     if (race.steeplechase()) return random.between(4, 8);
     return std::min(7, 3 + int(std::abs(random.normal()) * 1.5));
 }
@@ -149,12 +149,12 @@ SampleRace programmedRace(const DateTime& date, std::string_view venue, int venu
     if (!row.suffix.empty()) race.name = raceTitle(random) + std::string(row.suffix);
     const bool firstVenue = venueIndex == 0;
     if (firstVenue && number == kSteeplechaseRace && weekdayOf(date) == kSaturday) {
-        race.raceType = "18";
+        race.raceType = kSteeplechaseRace;
         race.track = kSteeplechaseTrack;
         race.distance = kSteeplechaseDistances[size_t(random.between(0, 3))];
     }
     if (firstVenue && number == kGradedRace && weekdayOf(date) == kSunday) {
-        race.grade = "C";
+        race.grade = kGradeThree;
         race.weightType = "2";
         race.name = raceTitle(random) + "記念";
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "jvdata/DateTime.h"
-#include "sample/SampleNames.h"
 #include "sample/SampleRandom.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zefa {
@@ -45,6 +45,11 @@ struct SampleRunner {
     bool scratched = false;
 };
 
+// Codes the generator decides by.
+inline constexpr std::string_view kTwoYearOldRace = "11";   // 競走種別 サラ系2歳
+inline constexpr std::string_view kSteeplechaseRace = "18"; // 競走種別 障害3歳以上
+inline constexpr std::string_view kGradeThree = "C";        // グレード G3
+
 struct SampleRace {
     DateTime date;
     std::string venue; // venue code
@@ -67,7 +72,9 @@ struct SampleRace {
     std::vector<SampleRunner> runners; // by horse number
 
     int registered() const { return int(runners.size()); }
-    bool steeplechase() const { return track >= "51"; }
+    bool steeplechase() const { return raceType == kSteeplechaseRace; }
+    bool forTwoYearOlds() const { return raceType == kTwoYearOldRace; }
+    bool graded() const { return grade == kGradeThree; }
     bool turf() const { return track < "23" || steeplechase(); }
 };
 
