@@ -34,7 +34,7 @@ constexpr std::string_view kMorningOddsTime = "0930";
 constexpr int kDelayedRace = 8;
 constexpr int kDelayMinutes = 10;
 constexpr int kDelayAnnouncedBefore = 40;
-constexpr DateTime kFeedTimeOfDay{0, 0, 0, 18, 0, 0}; // accumulated data of a day is there by the evening
+constexpr int kFeedHour = 18; // accumulated data of a race day is there by the evening
 
 struct RaceMarkets {
     std::vector<double> truth;
@@ -124,9 +124,7 @@ std::vector<std::string> allRecords(const SampleArchive& archive) {
     return records;
 }
 
-DateTime at(const DateTime& date, const DateTime& timeOfDay) {
-    return {date.year, date.month, date.day, timeOfDay.hour, timeOfDay.minute, timeOfDay.second};
-}
+DateTime atHour(const DateTime& date, int hour) { return {date.year, date.month, date.day, hour, 0, 0}; }
 
 } // namespace
 
@@ -151,12 +149,12 @@ SampleSummary makeSample(const SampleOptions& options) {
         for (const auto& [file, lines] : day.perRace) saveLines(files.file(file), lines);
         for (const auto& [venue, grid] : day.grids) saveLines(files.runnerFile(venue), grid);
         if (d + 1 == dates.size()) day.records.push_back(delayOneRace(files, races));
-        if (options.feed) writeFeedFile(*options.feed, at(dates[d], kFeedTimeOfDay), "day", day.records);
+        if (options.feed) writeFeedFile(*options.feed, atHour(dates[d], kFeedHour), "day", day.records);
         summary.days.push_back(files.dayBaseName());
         summary.races += int(races.size());
     }
     summary.horseFiles = saveArchive(folder, archive, world, options.end.year, random);
-    if (options.feed && !dates.empty()) writeFeedFile(*options.feed, addDays(at(dates.front(), {}), -1), "past", allRecords(archive));
+    if (options.feed && !dates.empty()) writeFeedFile(*options.feed, addDays(atHour(dates.front(), 0), -1), "past", allRecords(archive));
     return summary;
 }
 
