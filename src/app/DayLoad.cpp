@@ -7,10 +7,10 @@
 #include "jvdata/Cp932.h"
 #include "jvdata/Error.h"
 #include "jvdata/FixedText.h"
+#include "jvdata/FullWidthText.h"
 #include "jvdata/NumberFormat.h"
 #include "jvdata/RaRecord.h"
 #include "jvdata/SeRecord.h"
-#include "jvdata/TextCompare.h"
 #include "jvdata/VenueTables.h"
 #include "jvdata/YozLine.h"
 #include "store/DayBaseName.h"
@@ -26,17 +26,6 @@ constexpr int kGaugeMaximum = 35;
 constexpr size_t kShownNameBytes = 18;
 constexpr int kFetchGapMinutes = 2;
 constexpr std::string_view kLiveEveningFrom = "1800";
-
-// The first bytes of a CP932 text, never ending inside a double-byte character.
-std::string_view cp932Prefix(std::string_view text, size_t bytes) {
-    size_t end = 0;
-    while (end < text.size()) {
-        const size_t next = end + (isCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
-        if (next > bytes) break;
-        end = next;
-    }
-    return text.substr(0, end);
-}
 
 // "中山11R": venue name and the blank-padded race number of a race record.
 std::string raceCaption(std::string_view race) {

@@ -19,4 +19,14 @@ std::string stripFullWidthSpaces(std::string_view text) {
     return out;
 }
 
+std::string_view cp932Prefix(std::string_view text, size_t bytes) {
+    size_t end = 0;
+    while (end < text.size()) {
+        const size_t next = end + (isCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+        if (next > bytes) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
 } // namespace zefa

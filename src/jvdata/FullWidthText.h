@@ -11,4 +11,7 @@ inline constexpr std::string_view kFullWidthBlank = "　";
 // The CP932 text with every full-width blank removed; other characters, blanks included, stay.
 std::string stripFullWidthSpaces(std::string_view text);
 
+// At most the first `bytes` bytes of a CP932 text, never ending inside a double-byte character.
+std::string_view cp932Prefix(std::string_view text, size_t bytes);
+
 } // namespace zefa

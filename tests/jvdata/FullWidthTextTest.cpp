@@ -17,3 +17,17 @@ TEST(FullWidthText, StripRemovesOnlyFullWidthBlanks) {
 
 } // namespace
 } // namespace zefa
+
+namespace zefa {
+namespace {
+
+TEST(Cp932Prefix, NeverCutsADoubleByteCharacter) {
+    const std::string name = "\x83\x5b\x83\x74\x83\x40"; // ゼファ
+    EXPECT_EQ(cp932Prefix(name, 4), name.substr(0, 4));
+    EXPECT_EQ(cp932Prefix(name, 5), name.substr(0, 4));
+    EXPECT_EQ(cp932Prefix("ab\xb1\x83\x5b", 4), "ab\xb1");
+    EXPECT_EQ(cp932Prefix("ab", 18), "ab");
+}
+
+} // namespace
+} // namespace zefa
