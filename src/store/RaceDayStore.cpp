@@ -1,6 +1,9 @@
 #include "store/RaceDayStore.h"
 
+#include "jvdata/Error.h"
 #include "jvdata/RecordKind.h"
+
+#include <algorithm>
 
 namespace zefa {
 namespace {
@@ -8,6 +11,12 @@ namespace {
 std::string blank(RecordKind kind) { return std::string(size_t(recordLength(kind)), ' '); }
 
 } // namespace
+
+size_t RaceSlotRecords::oddsIndex(DayFile file) {
+    const auto* found = std::find(std::begin(kOddsFiles), std::end(kOddsFiles), file);
+    if (found == std::end(kOddsFiles)) throw Error("オッズのファイルではありません。");
+    return size_t(found - std::begin(kOddsFiles));
+}
 
 RaceDayStore::RaceDayStore() : slots_(kRaceSlots) { clear(); }
 
@@ -21,6 +30,7 @@ void RaceDayStore::clear() {
         for (auto& races : slot.pastRaces) races.fill(race);
         slot.payout = blank(RecordKind::HR);
         slot.predictedOdds = blank(RecordKind::Yoz);
+        for (const DayFile file : kOddsFiles) slot.oddsRecord(file) = blank(dayFileRow(file).kind);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "jvdata/BetType.h"
+#include "store/DayFileSet.h"
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,12 @@ namespace zefa {
 
 inline constexpr int kRaceSlots = 36;  // race slots of a day: three venues of twelve races
 inline constexpr int kPastRuns = 5;   // past runs kept per runner, newest first
+
+// The day's odds files, in the order the odds analysis reads them.
+inline constexpr DayFile kOddsFiles[] = {DayFile::WinOdds,   DayFile::MorningOdds, DayFile::QuinellaOdds,
+                                         DayFile::WideOdds,  DayFile::ExactaOdds,  DayFile::TrioOdds,
+                                         DayFile::TrifectaOdds};
+inline constexpr size_t kOddsFileCount = std::size(kOddsFiles);
 
 // The records of one race slot, each a whole record (CR LF included) or blanks when no file held it.
 struct RaceSlotRecords {
@@ -19,6 +27,14 @@ struct RaceSlotRecords {
     std::array<std::array<std::string, kPastRuns>, kMaxHorses> pastRaces; // RA of each past run
     std::string payout;                                                 // HR
     std::string predictedOdds;                                          // predicted-odds line
+    std::array<std::string, kOddsFileCount> odds;                       // O1 … O6, as kOddsFiles
+
+    // The race's record of one odds file of kOddsFiles.
+    std::string& oddsRecord(DayFile file) { return odds[oddsIndex(file)]; }
+    const std::string& oddsRecord(DayFile file) const { return odds[oddsIndex(file)]; }
+
+private:
+    static size_t oddsIndex(DayFile file);
 };
 
 // The records of the loaded race day.
