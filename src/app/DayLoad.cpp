@@ -1,6 +1,14 @@
 #include "app/DayLoad.h"
 
+#include "analysis/Development.h"
 #include "app/AnalysisCommands.h"
+#include "app/AxisCommands.h"
+#include "app/DaySelector.h"
+#include "app/EliminationCommands.h"
+#include "app/LiveAcquisition.h"
+#include "app/LoadProgress.h"
+#include "app/OddsCommands.h"
+#include "app/PayoutCommands.h"
 #include "app/Session.h"
 #include "app/UserPort.h"
 #include "jvdata/Clock.h"
@@ -17,7 +25,6 @@
 #include "store/RaceDayReader.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace zefa {
 namespace {
@@ -37,38 +44,6 @@ std::string runnerCaption(std::string_view runner) {
     return circledNumber(fieldOf(runner, SeRecord::HorseNumber)) + ":" +
            std::string(cp932Prefix(fieldOf(runner, SeRecord::HorseName), kShownNameBytes));
 }
-
-bool holdsARace(std::string_view race) {
-    const std::string_view year = fieldOf(race, RaRecord::Year);
-    return !trimmed(year).empty() && year != "0000";
-}
-
-class LoadProgress {
-public:
-    LoadProgress(UserPort& port, std::string caption) : port_(port) {
-        state_.maximum = kGaugeMaximum;
-        state_.caption = std::move(caption);
-    }
-    void step(std::string_view stepCp932, std::string_view detailCp932 = {}) {
-        state_.step = toUtf8(stepCp932);
-        state_.detail = toUtf8(detailCp932);
-        show();
-    }
-    void setPosition(int position) {
-        state_.position = position;
-        show();
-    }
-    void advance() { setPosition(state_.position + 1); }
-    ~LoadProgress() { port_.closeProgress(); }
-
-private:
-    void show() {
-        port_.showProgress(state_);
-        port_.processEvents();
-    }
-    UserPort& port_;
-    ProgressState state_;
-};
 
 // A predicted odds text such as "  12.3"; blank is none.
 double predictedOdds(std::string_view text, const DayFileSet& files) {
@@ -94,15 +69,14 @@ void takePredictedOdds(Session& session) {
     }
 }
 
-void readDay(Session& session, LoadProgress& progress) {
-    RaceDayReader reader(session.folder, *session.dayFiles, session.store);
+// Races, runners and their past runs, payouts and predicted odds.
+void readRecords(Session& session, RaceDayReader& reader, LoadProgress& progress) {
     const int races = reader.readRaces();
     for (int k = 0; k < races; ++k) {
         if (!reader.readRunners(k)) continue;
-        const std::string& race = session.store.slot(k).race;
-        for (int i = 0; i < reader.registeredRunners(k); ++i) {
-            progress.step(toCp932("レースデータ") + raceCaption(race),
-                          runnerCaption(session.store.slot(k).runners[size_t(i)]));
+        const RaceSlotRecords& slot = session.store.slot(k);
+        for (int i = 0; i < slot.registeredRunners(); ++i) {
+            progress.step(toCp932("レースデータ") + raceCaption(slot.race), runnerCaption(slot.runners[size_t(i)]));
             reader.readPastRuns(k, i);
         }
         progress.advance();
@@ -111,30 +85,48 @@ void readDay(Session& session, LoadProgress& progress) {
     reader.readPayouts();
     reader.readPredictedOdds();
     takePredictedOdds(session);
+}
 
+// The race list, the race record of every past run, and the development values of each race.
+void readPastRaces(Session& session, RaceDayReader& reader, LoadProgress& progress) {
     progress.setPosition(0);
     session.raceList.clear();
     for (int k = 0; k < kRaceSlots; ++k) {
-        const std::string& race = session.store.slot(k).race;
+        const RaceSlotRecords& slot = session.store.slot(k);
         progress.advance();
-        if (!holdsARace(race)) continue;
-        session.raceList.push_back(toUtf8(raceCaption(race)));
-        for (int i = 0; i < reader.registeredRunners(k); ++i) {
-            progress.step(toCp932("過去走:") + raceCaption(race), runnerCaption(session.store.slot(k).runners[size_t(i)]));
+        if (!slot.holdsARace()) continue;
+        session.raceList.push_back(toUtf8(raceCaption(slot.race)));
+        for (int i = 0; i < slot.registeredRunners(); ++i) {
+            progress.step(toCp932("過去走:") + raceCaption(slot.race), runnerCaption(slot.runners[size_t(i)]));
             reader.readPastRaces(k, i);
         }
+        computeDevelopment(slot, session.analyses[size_t(k)]);
     }
-    progress.setPosition(kGaugeMaximum);
+}
+
+// Runs a per-race command for every race slot in turn.
+void forEverySlot(Session& session, void (*command)(Session&)) {
+    for (int k = 0; k < kRaceSlots; ++k) {
+        session.analysisSlot = k;
+        command(session);
+    }
+}
+
+void analyseDay(Session& session) {
+    forEverySlot(session, ozReadBtnClick);
+    markEliminationCriteria(session);
+    keshiBtnClick(session);
+    forEverySlot(session, jikuHimoBtnClick);
 }
 
 void setFetchTimes(Session& session) {
     const int beforePost = session.settings.readInt(Setting::AutoOzGet);
     const std::string morning = session.settings.readString(Setting::TimeFirst);
     for (int k = 0; k < kRaceSlots; ++k) {
-        const std::string& race = session.store.slot(k).race;
-        if (!holdsARace(race)) continue;
+        const RaceSlotRecords& slot = session.store.slot(k);
+        if (!slot.holdsARace()) continue;
         RaceAnalysis& analysis = session.analyses[size_t(k)];
-        analysis.OddsFetchTime1 = addMinutes(fieldOf(race, RaRecord::PostTime), -beforePost);
+        analysis.OddsFetchTime1 = addMinutes(fieldOf(slot.race, RaRecord::PostTime), -beforePost);
         analysis.OddsFetchTime2 = addMinutes(analysis.OddsFetchTime1, kFetchGapMinutes);
         analysis.AsaFetchTime1 = morning;
         analysis.AsaFetchTime2 = addMinutes(morning, kFetchGapMinutes);
@@ -147,14 +139,41 @@ bool isLive(const Session& session) {
            (session.selectedDay == dayBaseName(addDays(now, 1)) && formatDateTime(now, "hhnn") >= kLiveEveningFrom);
 }
 
+// Nothing of the previous day stays on screen or keeps running.
+void clearDayState(Session& session) {
+    session.raceList.clear();
+    session.selectedRaceSlot = -1;
+    session.liveDay = false;
+    session.quietAcquisition = false;
+    session.acquisition.resultTimer = false;
+    session.acquisition.changeTimer = false;
+    session.acquisition.autoOzBusy = false;
+}
+
+void startLiveAcquisition(Session& session) {
+    session.acquisition.resultTimer = true;
+    if (!session.acquisition.autoOzCheck) {
+        session.acquisition.autoOzCheck = true;
+        autoOzCheckClick(session);
+    }
+    session.acquisition.changeTimer = true;
+    session.quietAcquisition = true;
+    kaisaiReadBtnClick(session);
+}
+
+void reportProblems(UserPort& port, const std::vector<std::string>& problems) {
+    if (problems.empty()) return;
+    std::string text = "次のデータを読み込めませんでした。";
+    for (const auto& problem : problems) text += "\n" + problem;
+    port.information(text);
+}
+
 } // namespace
 
 void dateComboChange(Session& session) {
     const std::string& day = session.selectedDay;
     session.dayFrom2005 = day.substr(0, 4) >= "2005";
-    session.raceList.clear();
-    session.quietAcquisition = false;
-    session.liveDay = false;
+    clearDayState(session);
     iniBtnClick(session);
 
     session.dayFiles.emplace(session.folder, day);
@@ -163,17 +182,27 @@ void dateComboChange(Session& session) {
         session.port.information("データ作成が未完了のようです。");
         return;
     }
+    std::vector<std::string> problems;
     {
-        LoadProgress progress(session.port, day);
+        LoadProgress progress(session.port, kGaugeMaximum, day);
         progress.step(toCp932("内部データ初期化中"));
         session.store.clear();
-        readDay(session, progress);
+        RaceDayReader reader(session.folder, *session.dayFiles, session.store);
+        readRecords(session, reader, progress);
+        readPastRaces(session, reader, progress);
+        problems = reader.problems();
+        analyseDay(session);
+        progress.finish();
+        flagLastFourRaces(session.store, session.analyses);
     }
     setFetchTimes(session);
+    calcBtnClick(session);
     session.raceAmountList.assign(kRaceSlots, std::to_string(session.settings.readInt(Setting::DefaultAmount)));
     session.resultIntervalMinutes = session.settings.readInt(Setting::AutoRdataGet);
     session.liveDay = isLive(session);
-    if (session.liveDay) session.quietAcquisition = true;
+    if (session.liveDay) startLiveAcquisition(session);
+    reportProblems(session.port, problems);
+    if (!session.raceList.empty()) datListClick(session, 0);
 }
 
 } // namespace zefa

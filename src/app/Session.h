@@ -27,6 +27,14 @@ struct MenuChecks {
     bool notGetOz = false;     // "ｵｯｽﾞの自動取得機能を停止する"
 };
 
+// The timers and the check box of the automatic acquisition of a live day.
+struct AcquisitionState {
+    bool resultTimer = false; // the automatic result fetch runs every resultIntervalMinutes
+    bool changeTimer = false; // the post-time changes are read periodically
+    bool autoOzCheck = false; // the automatic odds fetches are armed
+    bool autoOzBusy = false;  // an automatic odds fetch is running
+};
+
 // Everything the main window keeps for the whole run. Commands are functions over a Session.
 struct Session {
     Session(ProgramFolder folder, JvLink& jvLink, UserPort& port, const Clock& clock, const Registry& registry);
@@ -54,6 +62,7 @@ struct Session {
     int resultIntervalMinutes = 10;           // interval of the automatic result fetch
     int analysisSlot = 0;                     // the race slot the analysis steps work on
     int selectedRaceSlot = -1;                // the race on show; -1: none
+    AcquisitionState acquisition;
 
     int haibunSet = 0; // fund distribution method of the bet page
     MenuChecks menu;

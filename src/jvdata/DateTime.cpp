@@ -69,4 +69,8 @@ DateTime addDays(const DateTime& time, int days) {
     return out;
 }
 
+int daysBetween(const DateTime& from, const DateTime& to) {
+    return int((std::chrono::sys_days{dateOf(to)} - std::chrono::sys_days{dateOf(from)}).count());
+}
+
 } // namespace zefa

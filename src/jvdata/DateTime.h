@@ -31,4 +31,7 @@ std::optional<DateTime> parseDateTime(std::string_view digits);
 // The same clock time on the day `days` later (negative: earlier).
 DateTime addDays(const DateTime& time, int days);
 
+// Calendar days from the date of `from` to the date of `to` (negative when `to` is earlier).
+int daysBetween(const DateTime& from, const DateTime& to);
+
 } // namespace zefa

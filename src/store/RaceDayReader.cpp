@@ -1,6 +1,7 @@
 #include "store/RaceDayReader.h"
 
 #include "jvdata/DateTime.h"
+#include "jvdata/Error.h"
 #include "jvdata/RaRecord.h"
 #include "jvdata/SeRecord.h"
 #include "jvdata/VenueTables.h"
@@ -9,6 +10,7 @@
 #include "store/PastRuns.h"
 #include "store/RecordFile.h"
 #include "store/RunnerGrid.h"
+#include "store/WholeFile.h"
 
 #include <algorithm>
 
@@ -39,7 +41,15 @@ RaceDayReader::RaceDayReader(const ProgramFolder& folder, const DayFileSet& day,
 
 const std::vector<std::string>* RaceDayReader::records(const std::filesystem::path& file, RecordKind kind) {
     auto found = files_.find(file);
-    if (found == files_.end()) found = files_.emplace(file, readRecords(file, kind)).first;
+    if (found == files_.end()) {
+        std::optional<std::vector<std::string>> read;
+        try {
+            read = readRecords(file, kind);
+        } catch (const Error& error) {
+            problems_.push_back(error.what());
+        }
+        found = files_.emplace(file, std::move(read)).first;
+    }
     return found->second ? &*found->second : nullptr;
 }
 
@@ -47,12 +57,15 @@ int RaceDayReader::readRaces() {
     const auto* races = records(day_.file(DayFile::Races), RecordKind::RA);
     if (!races) return 0;
     const int count = std::min<int>(int(races->size()), kRaceSlots);
-    for (int k = 0; k < count; ++k) store_.slot(k).race = (*races)[size_t(k)];
+    for (int k = 0; k < count; ++k) {
+        const std::string& race = store_.slot(k).race = (*races)[size_t(k)];
+        const long long registered = fieldNumber(cut(race, RaRecord::RegisteredRunners));
+        if (registered > kMaxHorses)
+            problems_.push_back("ファイル[" + displayPath(day_.file(DayFile::Races)) + "]の" + std::to_string(k + 1) +
+                                "番目のレースは登録頭数が" + std::to_string(registered) + "頭です。" +
+                                std::to_string(kMaxHorses) + "頭までを読み込みました。");
+    }
     return count;
-}
-
-int RaceDayReader::registeredRunners(int raceSlot) const {
-    return std::clamp(int(fieldNumber(cut(store_.slot(raceSlot).race, RaRecord::RegisteredRunners))), 0, kMaxHorses);
 }
 
 bool RaceDayReader::readRunners(int raceSlot) {
@@ -60,7 +73,7 @@ bool RaceDayReader::readRunners(int raceSlot) {
     const auto* grid = records(day_.runnerFile(cut(slot.race, kVenueCode)), RecordKind::SE);
     if (!grid) return false;
     const int race = int(fieldNumber(cut(slot.race, kRaceNumber)));
-    for (int i = 0; i < registeredRunners(raceSlot); ++i) {
+    for (int i = 0; i < slot.registeredRunners(); ++i) {
         const auto line = runnerGridLine(race, i + 1);
         if (line && size_t(*line) < grid->size()) slot.runners[size_t(i)] = (*grid)[size_t(*line)];
     }

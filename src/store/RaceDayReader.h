@@ -15,7 +15,9 @@ namespace zefa {
 
 // Reads a race day's files into a RaceDayStore, one step at a time, so that the day load can show
 // its progress between steps. Files read more than once in a load (past race days, archives) are
-// read from disk once. Missing files leave blanks; a file that cannot be read throws Error.
+// read from disk once. Missing files leave blanks. A file that cannot be read or holds records of
+// another length is left out like a missing one and noted among the problems, so that the rest of
+// the day still loads.
 class RaceDayReader {
 public:
     RaceDayReader(const ProgramFolder& folder, const DayFileSet& day, RaceDayStore& store);
@@ -35,8 +37,8 @@ public:
     // the archive of races elsewhere.
     void readPastRaces(int raceSlot, int horseSlot);
 
-    // Registered runners of a slot, at most 18.
-    int registeredRunners(int raceSlot) const;
+    // What could not be read, one UTF-8 message per file or race, in the order met.
+    const std::vector<std::string>& problems() const { return problems_; }
 
 private:
     // The records of a file, or nothing when it is missing; read once per reader.
@@ -46,6 +48,7 @@ private:
     const DayFileSet& day_;
     RaceDayStore& store_;
     std::map<std::filesystem::path, std::optional<std::vector<std::string>>> files_;
+    std::vector<std::string> problems_;
 };
 
 } // namespace zefa

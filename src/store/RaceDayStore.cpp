@@ -1,6 +1,7 @@
 #include "store/RaceDayStore.h"
 
 #include "jvdata/Error.h"
+#include "jvdata/RaRecord.h"
 #include "jvdata/RecordKind.h"
 
 #include <algorithm>
@@ -11,6 +12,15 @@ namespace {
 std::string blank(RecordKind kind) { return std::string(size_t(recordLength(kind)), ' '); }
 
 } // namespace
+
+bool RaceSlotRecords::holdsARace() const {
+    const std::string_view year = fieldOf(race, RaRecord::Year);
+    return !trimmed(year).empty() && year != "0000";
+}
+
+int RaceSlotRecords::registeredRunners() const {
+    return std::clamp(int(fieldNumber(fieldOf(race, RaRecord::RegisteredRunners))), 0, kMaxHorses);
+}
 
 size_t RaceSlotRecords::oddsIndex(DayFile file) {
     const auto* found = std::find(std::begin(kOddsFiles), std::end(kOddsFiles), file);

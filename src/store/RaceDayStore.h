@@ -29,6 +29,11 @@ struct RaceSlotRecords {
     std::string predictedOdds;                                          // predicted-odds line
     std::array<std::string, kOddsFileCount> odds;                       // O1 … O6, as kOddsFiles
 
+    // Whether the slot holds a race: its race record has a year that is not blank and not "0000".
+    bool holdsARace() const;
+    // The race's registered runners (登録頭数), at most 18.
+    int registeredRunners() const;
+
     // The race's record of one odds file of kOddsFiles.
     std::string& oddsRecord(DayFile file) { return odds[oddsIndex(file)]; }
     const std::string& oddsRecord(DayFile file) const { return odds[oddsIndex(file)]; }

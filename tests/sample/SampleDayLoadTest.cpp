@@ -30,7 +30,7 @@ TEST(SampleDayLoad, TheStoreReadsASampleDayWhole) {
         const RaceSlotRecords& records = store.slot(slot);
         EXPECT_FALSE(blankRecord(records.payout));
         EXPECT_FALSE(blankRecord(records.predictedOdds));
-        for (int h = 0; h < reader.registeredRunners(slot); ++h) {
+        for (int h = 0; h < records.registeredRunners(); ++h) {
             EXPECT_EQ(SeRecord(records.runners[size_t(h)]).horseNumber(), h + 1);
             reader.readPastRuns(slot, h);
             reader.readPastRaces(slot, h);

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zefa {
+
+struct Session;
+
+// The payout summary of the loaded day's races.
+void calcBtnClick(Session& session);
+
+} // namespace zefa
