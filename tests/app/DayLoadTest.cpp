@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace zefa {
 namespace {
 
@@ -76,6 +78,59 @@ TEST_F(DayLoadTest, OnlyTodayAndTomorrowEveningAreLive) {
         load();
         EXPECT_EQ(session().liveDay, c.live) << formatDateTime(c.now, "yyyy/mm/dd hh:nn");
     }
+}
+
+TEST_F(DayLoadTest, LiveAcquisitionStartsOnlyForALiveDayAndStopsAtTheNextLoad) {
+    writeDay();
+    clock.set({2024, 1, 5, 19, 0, 0}); // the evening before: live
+    load();
+    const AcquisitionState& live = session().acquisition;
+    EXPECT_TRUE(live.resultTimer && live.changeTimer && live.autoOzCheck);
+    EXPECT_TRUE(session().quietAcquisition);
+
+    clock.set({2024, 1, 7, 19, 0, 0}); // the evening after: nothing runs
+    load();
+    EXPECT_FALSE(session().acquisition.resultTimer || session().acquisition.changeTimer);
+    EXPECT_FALSE(session().quietAcquisition);
+    EXPECT_FALSE(session().liveDay);
+}
+
+TEST_F(DayLoadTest, TheFirstRaceIsShownAfterTheLoad) {
+    writeDay();
+    load();
+    EXPECT_EQ(session().selectedRaceSlot, 0);
+}
+
+// Every file under a folder with its bytes.
+std::map<std::filesystem::path, std::string> snapshot(const std::filesystem::path& folder) {
+    std::map<std::filesystem::path, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) files[entry.path()] = *readFileIfExists(entry.path());
+    return files;
+}
+
+TEST_F(DayLoadTest, DamagedFilesAreReportedByNameAndTheRestOfTheDayLoads) {
+    writeDay();
+    // A third race of 19 runners, a payout file with a truncated record, and a past-run file
+    // holding race records instead of runner records.
+    auto races = loadLines(data("2024年01月06日.jvRA"));
+    races.push_back(normalised(LineBuilder(RecordKind::RA).raceKey("2024010606010112").put(882, "19")));
+    saveLines(data("2024年01月06日.jvRA"), races);
+    saveFileWhole(data("2024年01月06日.jvHR"), LineBuilder(RecordKind::HR).raceKey("2024010606010101").record().substr(0, 300));
+    const auto sei = home() / "SEI" / "2019" / "2019100001.jvSEI";
+    std::filesystem::create_directories(sei.parent_path());
+    saveLines(sei, {normalised(LineBuilder(RecordKind::RA).raceKey("2023120306010101"))});
+    const auto before = snapshot(home());
+
+    load();
+    const auto shown = port.texts(Kind::Information);
+    ASSERT_EQ(shown.size(), 1u);
+    for (const char* named : {"2024年01月06日.jvHR", "2019100001.jvSEI", "2024年01月06日.jvRA"})
+        EXPECT_NE(shown[0].find(named), std::string::npos) << named;
+    EXPECT_NE(shown[0].find("19頭"), std::string::npos);
+    EXPECT_EQ(session().raceList, (std::vector<std::string>{"中山 1R", "中山11R", "中山12R"}));
+    EXPECT_EQ(session().store.slot(0).runners[1].substr(30, 10), "2019100002");
+    EXPECT_EQ(snapshot(home()), before); // a load writes nothing
 }
 
 TEST_F(DayLoadTest, PredictedOddsAreReadAndABadOneStopsTheLoad) {
