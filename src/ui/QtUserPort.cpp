@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -46,7 +47,9 @@ void QtUserPort::closeProgress() {
     if (progress_) progress_->hide();
 }
 
-void QtUserPort::processEvents() { QCoreApplication::processEvents(); }
+// Paint and timer events run; clicks and keys wait until the long work is done, so that no second
+// command starts inside it.
+void QtUserPort::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 void QtUserPort::setClipboard(std::string_view text) { QApplication::clipboard()->setText(qtText(text)); }
 
