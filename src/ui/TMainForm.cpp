@@ -9,6 +9,7 @@
 #include "app/UserPort.h"
 #include "ui/QtText.h"
 #include "ui/TAboutBox.h"
+#include "ui/TKaimeSetInputForm.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -265,7 +266,8 @@ void TMainForm::buildMenus() {
 
     QMenu* options = menuBar()->addMenu(qtText("ｵﾌﾟｼｮﾝ(&O)"));
     addNotYet(options, "各種設定(&T)");
-    addNotYet(options, "買い目抽出ユーザー設定");
+    connect(options->addAction(qtText("買い目抽出ユーザー設定")), &QAction::triggered, this,
+            [this] { TKaimeSetInputForm(session_, this).exec(); }); // N40Click
     QMenu* modes = options->addMenu(qtText("買い目選択(&K)"));
     for (int mode = 0; mode < 4; ++mode) {
         modeItems_[mode] = modes->addAction(qtText(kKaimeModeCaptions[size_t(mode)]));
