@@ -104,19 +104,11 @@ void readPastRaces(Session& session, RaceDayReader& reader, LoadProgress& progre
     }
 }
 
-// Runs a per-race command for every race slot in turn.
-void forEverySlot(Session& session, void (*command)(Session&)) {
-    for (int k = 0; k < kRaceSlots; ++k) {
-        session.analysisSlot = k;
-        command(session);
-    }
-}
-
 void analyseDay(Session& session) {
-    forEverySlot(session, ozReadBtnClick);
+    forEveryRaceSlot(session, ozReadBtnClick);
     markEliminationCriteria(session);
     keshiBtnClick(session);
-    forEverySlot(session, jikuHimoBtnClick);
+    forEveryRaceSlot(session, jikuHimoBtnClick);
 }
 
 void setFetchTimes(Session& session) {

@@ -14,13 +14,20 @@ inline constexpr std::array<std::string_view, 4> kKaimeModeCaptions{
 // Reads the mode and the three check items from the settings into the menu.
 void readMenuChecks(Session& session);
 
-// A mode item was chosen: it is checked and kept in the settings.
+// A mode item was chosen: it is checked and kept in the settings, and the loaded day's axis and
+// partners follow it.
 void kaimeModeClick(Session& session, int mode);
 
-// "評価馬がいない場合複勝馬より軸馬を選定する" was toggled: kept in the settings.
+// "評価馬がいない場合複勝馬より軸馬を選定する" was toggled: kept in the settings and applied to the day.
 void ifnothyokabaClick(Session& session);
 
-// "ヒモ馬を展開上位５頭に固定" and "ヒモ馬を直前単勝人気上位５頭に固定" toggle for this run only.
+// The fixing items "軸馬をX馬に固定", "軸馬をAAA馬に固定", "軸馬をAA馬に固定", "軸馬を複勝1人気馬に固定",
+// "ヒモ馬を展開上位５頭に固定" and "ヒモ馬を直前単勝人気上位５頭に固定" toggle for this run only and
+// are applied to the day.
+void jikuXClick(Session& session);
+void jikuAAAClick(Session& session);
+void jikuAAClick(Session& session);
+void jikuF1Click(Session& session);
 void tenkaiJoi5Click(Session& session);
 void ninkiJoi5Click(Session& session);
 

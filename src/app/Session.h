@@ -25,6 +25,11 @@ struct MenuChecks {
     bool tenkaiJoi5 = false;   // "ヒモ馬を展開上位５頭に固定"
     bool ninkiJoi5 = false;    // "ヒモ馬を直前単勝人気上位５頭に固定"
     bool notGetOz = false;     // "ｵｯｽﾞの自動取得機能を停止する"
+    // Fixing items of the administrator's menu, unchecked at every start.
+    bool jikuX = false;        // "軸馬をX馬に固定"
+    bool jikuAAA = false;      // "軸馬をAAA馬に固定"
+    bool jikuAA = false;       // "軸馬をAA馬に固定"
+    bool jikuF1 = false;       // "軸馬を複勝1人気馬に固定"
 };
 
 // The timers and the check box of the automatic acquisition of a live day.

@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 
+#include <optional>
 #include <string>
 
 namespace CLI {
@@ -14,6 +15,7 @@ struct RaceCommandOptions {
     std::string day;          // a stored day, such as 2024年01月06日
     std::string race = "all"; // a race slot 0..35, or "all"
     bool json = false;
+    std::optional<int> mode;  // the selection mode for this run; nullopt: the settings' mode
 };
 
 // "days": the stored days, newest first.

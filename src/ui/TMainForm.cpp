@@ -238,6 +238,25 @@ QWidget* TMainForm::buildPages() {
     return panel("Panel1", layout);
 }
 
+namespace {
+
+struct AdminItem {
+    std::string_view caption;
+    void (*command)(Session&);
+    bool MenuChecks::*check;
+};
+
+constexpr AdminItem kAdminItems[] = {
+    {"軸馬をX馬に固定", jikuXClick, &MenuChecks::jikuX},
+    {"軸馬をAAA馬に固定", jikuAAAClick, &MenuChecks::jikuAAA},
+    {"軸馬をAA馬に固定", jikuAAClick, &MenuChecks::jikuAA},
+    {"軸馬を複勝1人気馬に固定", jikuF1Click, &MenuChecks::jikuF1},
+    {"ヒモ馬を展開上位５頭に固定", tenkaiJoi5Click, &MenuChecks::tenkaiJoi5},
+    {"ヒモ馬を直前単勝人気上位５頭に固定", ninkiJoi5Click, &MenuChecks::ninkiJoi5},
+};
+
+} // namespace
+
 QAction* TMainForm::addCommand(QMenu* menu, std::string_view caption, void (*command)(Session&)) {
     QAction* action = menu->addAction(qtText(caption));
     connect(action, &QAction::triggered, this, [this, command] { run(command); });
@@ -295,14 +314,19 @@ void TMainForm::buildMenus() {
     addCommand(help, "使用解説書(&C)", helpButtonClick);
     connect(help->addAction(qtText("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
 
-    // Kept hidden: the fixing items of the administrators' menu.
-    QMenu* admin = menuBar()->addMenu(qtText("管理者専用"));
-    admin->menuAction()->setVisible(false);
-    TenkaiJoi5 = addCommand(admin, "ヒモ馬を展開上位５頭に固定", tenkaiJoi5Click);
-    NinkiJoi5 = addCommand(admin, "ヒモ馬を直前単勝人気上位５頭に固定", ninkiJoi5Click);
+    // The fixing items of the administrators' menu, offered only when the program is started so.
+    Admin = menuBar()->addMenu(qtText("管理者専用"));
+    Admin->menuAction()->setVisible(false);
+    for (const AdminItem& item : kAdminItems) {
+        QAction* action = addCommand(Admin, item.caption, item.command);
+        action->setCheckable(true);
+        adminItems_.push_back(action);
+    }
 
-    for (QAction* check : {ifnothyokaba, NotGetOz, TenkaiJoi5, NinkiJoi5}) check->setCheckable(true);
+    for (QAction* check : {ifnothyokaba, NotGetOz}) check->setCheckable(true);
 }
+
+void TMainForm::offerAdminMenu() { Admin->menuAction()->setVisible(true); }
 
 void TMainForm::run(void (*command)(Session&)) {
     runCommand(session_.port, [&] { command(session_); });
@@ -331,25 +355,25 @@ bool TMainForm::chooseRace(int raceSlot) {
 
 void TMainForm::loadDay(const QString& day) {
     session_.selectedDay = coreText(day);
+    DatList->clear();
+    PageControl1->hide();
     runCommand(session_.port, [this] { dateComboChange(session_); });
     refreshRaceList();
+    findChild<QLabel*>("RestTimeLabel")->setVisible(session_.liveDay);
 }
 
 void TMainForm::refreshRaceList() {
     const QSignalBlocker quiet(DatList);
     DatList->clear();
     for (const auto& race : session_.raceList) DatList->addItem(qtText(race));
-    if (DatList->count() > 0) {
-        DatList->setCurrentRow(0);
-        datListClick(session_, 0);
-    }
+    if (session_.selectedRaceSlot >= 0 && session_.selectedRaceSlot < DatList->count())
+        DatList->setCurrentRow(session_.selectedRaceSlot);
 }
 
 void TMainForm::refreshMenuChecks() {
     for (int mode = 0; mode < 4; ++mode) modeItems_[mode]->setChecked(session_.menu.kaimeMode == mode);
     ifnothyokaba->setChecked(session_.menu.ifnothyokaba);
-    TenkaiJoi5->setChecked(session_.menu.tenkaiJoi5);
-    NinkiJoi5->setChecked(session_.menu.ninkiJoi5);
+    for (size_t i = 0; i < adminItems_.size(); ++i) adminItems_[i]->setChecked(session_.menu.*kAdminItems[i].check);
     NotGetOz->setChecked(session_.menu.notGetOz);
 }
 

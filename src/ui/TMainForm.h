@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -31,6 +32,9 @@ public:
     // there is no such day or race.
     bool chooseDay(const QString& day);
     bool chooseRace(int raceSlot);
+
+    // Shows the administrators' menu with the fixing items of the axis and partner choice.
+    void offerAdminMenu();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,8 +67,8 @@ private:
     QLabel* DLlabel = nullptr;
     QAction* modeItems_[4] = {};
     QAction* ifnothyokaba = nullptr;
-    QAction* TenkaiJoi5 = nullptr;
-    QAction* NinkiJoi5 = nullptr;
+    QMenu* Admin = nullptr;
+    std::vector<QAction*> adminItems_; // in the order of the administrators' menu
     QAction* NotGetOz = nullptr;
 };
 

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     parser.addOption({"screenshot", "Render the main window into FILE (PNG) and close it.", "FILE"});
     parser.addOption({"day", "Load this day first (a day selector entry such as 2024年01月06日, or \"newest\").", "DAY"});
     parser.addOption({"race", "Show this race slot (0..35) of the loaded day.", "SLOT"});
+    parser.addOption({"admin", "Offer the administrators' menu (fixing the axis and partner choice)."});
     parser.process(application);
 
     const auto home = zefa::resolveProgramFolder(pathOption(parser, "home"));
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     port.attach(window.get(), [&](const std::string& text) { window->showStatus(text); });
+    if (parser.isSet("admin")) window->offerAdminMenu();
     window->show();
     if (parser.isSet("day")) {
         const QString day = parser.value("day") == "newest" && !session.dayList.empty() ? zefa::qtText(session.dayList.front())
