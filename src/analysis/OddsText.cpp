@@ -2,7 +2,6 @@
 
 #include "jvdata/RecordView.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace zefa {
@@ -10,8 +9,12 @@ namespace zefa {
 double oddsValue(std::string_view text) {
     const std::string_view value = trimmed(text);
     if (value.empty()) return kBlankOdds;
-    if (!std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) return kCancelledOdds;
-    return double(fieldNumber(value)) / 10;
+    long long tenths = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9') return kCancelledOdds;
+        tenths = tenths * 10 + (c - '0');
+    }
+    return double(tenths) / 10;
 }
 
 long long oddsTenths(double odds) { return std::llround(odds * 10); }

@@ -23,7 +23,9 @@
 #include "jvdata/YozLine.h"
 #include "store/DayBaseName.h"
 #include "store/RaceDayReader.h"
+#include "store/RaceOddsReader.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zefa {
@@ -75,8 +77,9 @@ void readRecords(Session& session, RaceDayReader& reader, LoadProgress& progress
     for (int k = 0; k < races; ++k) {
         if (!reader.readRunners(k)) continue;
         const RaceSlotRecords& slot = session.store.slot(k);
+        const std::string heading = toCp932("レースデータ") + raceCaption(slot.race);
         for (int i = 0; i < slot.registeredRunners(); ++i) {
-            progress.step(toCp932("レースデータ") + raceCaption(slot.race), runnerCaption(slot.runners[size_t(i)]));
+            progress.step(heading, runnerCaption(slot.runners[size_t(i)]));
             reader.readPastRuns(k, i);
         }
         progress.advance();
@@ -96,16 +99,27 @@ void readPastRaces(Session& session, RaceDayReader& reader, LoadProgress& progre
         progress.advance();
         if (!slot.holdsARace()) continue;
         session.raceList.push_back(toUtf8(raceCaption(slot.race)));
+        const std::string heading = toCp932("過去走:") + raceCaption(slot.race);
         for (int i = 0; i < slot.registeredRunners(); ++i) {
-            progress.step(toCp932("過去走:") + raceCaption(slot.race), runnerCaption(slot.runners[size_t(i)]));
+            progress.step(heading, runnerCaption(slot.runners[size_t(i)]));
             reader.readPastRaces(k, i);
         }
         computeDevelopment(slot, session.analyses[size_t(k)]);
     }
 }
 
-void analyseDay(Session& session) {
-    forEveryRaceSlot(session, ozReadBtnClick);
+// The odds of every race from one read of each odds file, then elimination, axis and partners.
+// An odds file that cannot be read is noted once; the races go on without its odds.
+void analyseDay(Session& session, std::vector<std::string>& problems) {
+    DayOddsFiles odds(*session.dayFiles);
+    for (int k = 0; k < kRaceSlots; ++k) {
+        session.analysisSlot = k;
+        try {
+            ozReadBtnClick(session, odds);
+        } catch (const Error& error) {
+            if (std::find(problems.begin(), problems.end(), error.what()) == problems.end()) problems.push_back(error.what());
+        }
+    }
     markEliminationCriteria(session);
     keshiBtnClick(session);
     forEveryRaceSlot(session, jikuHimoBtnClick);
@@ -183,7 +197,7 @@ void dateComboChange(Session& session) {
         readRecords(session, reader, progress);
         readPastRaces(session, reader, progress);
         problems = reader.problems();
-        analyseDay(session);
+        analyseDay(session, problems);
         progress.finish();
         flagLastFourRaces(session.store, session.analyses);
     }

@@ -8,8 +8,13 @@ namespace zefa {
 
 void ozReadBtnClick(Session& session) {
     if (!session.dayFiles) return;
+    DayOddsFiles odds(*session.dayFiles);
+    ozReadBtnClick(session, odds);
+}
+
+void ozReadBtnClick(Session& session, DayOddsFiles& odds) {
     RaceSlotRecords& slot = session.store.slot(session.analysisSlot);
-    readRaceOdds(*session.dayFiles, slot);
+    odds.readRace(slot);
     analyseOdds(slot, session.settings.readInt(Setting::KeshiNin), session.analyses[size_t(session.analysisSlot)]);
 }
 

@@ -39,16 +39,16 @@ std::string predictedOddsKey(std::string_view date, std::string_view venueName, 
 RaceDayReader::RaceDayReader(const ProgramFolder& folder, const DayFileSet& day, RaceDayStore& store)
     : folder_(folder), day_(day), store_(store) {}
 
-const std::vector<std::string>* RaceDayReader::records(const std::filesystem::path& file, RecordKind kind) {
-    auto found = files_.find(file);
+const RecordBytes* RaceDayReader::records(const std::filesystem::path& file, RecordKind kind) {
+    auto found = files_.find(file.native());
     if (found == files_.end()) {
-        std::optional<std::vector<std::string>> read;
+        std::optional<RecordBytes> read;
         try {
-            read = readRecords(file, kind);
+            read = readRecordBytes(file, kind);
         } catch (const Error& error) {
             problems_.push_back(error.what());
         }
-        found = files_.emplace(file, std::move(read)).first;
+        found = files_.emplace(file.native(), std::move(read)).first;
     }
     return found->second ? &*found->second : nullptr;
 }
@@ -89,13 +89,14 @@ void RaceDayReader::readPastRuns(int raceSlot, int horseSlot) {
     const auto* runs = records(*file, RecordKind::SE);
     if (!runs) return;
     int kept = 0;
-    for (auto run = runs->rbegin(); run != runs->rend() && kept < kPastRuns; ++run) {
-        const long long date = fieldNumber(cut(*run, SeRecord::RaceDate));
+    for (size_t i = runs->size(); i-- > 0 && kept < kPastRuns;) {
+        const std::string_view run = (*runs)[i];
+        const long long date = fieldNumber(cut(run, SeRecord::RaceDate));
         if (date <= 0 || date >= raceDate) continue;
-        slot.pastRuns[size_t(horseSlot)][size_t(kept)] = *run;
+        slot.pastRuns[size_t(horseSlot)][size_t(kept)] = run;
         std::string& pastRace = slot.pastRaces[size_t(horseSlot)][size_t(kept)];
         const Field key = RaceRecordView::RaceKey;
-        pastRace.replace(size_t(key.position - 1), size_t(key.length), cut(*run, key));
+        pastRace.replace(size_t(key.position - 1), size_t(key.length), cut(run, key));
         ++kept;
     }
 }
@@ -130,6 +131,20 @@ void RaceDayReader::readPredictedOdds() {
     }
 }
 
+const RecordBytes* RaceDayReader::pastRaceFile(std::string_view date, std::string_view venue) {
+    const std::string key = std::string(date) + std::string(venue);
+    if (const auto known = pastRaceFiles_.find(key); known != pastRaceFiles_.end()) return known->second;
+    std::optional<std::filesystem::path> file;
+    if (venue.empty()) {
+        if (const auto day = parseDateTime(date)) file = DayFileSet(folder_, dayBaseName(*day)).file(DayFile::Races);
+    } else {
+        file = seirFile(folder_, date, venue);
+    }
+    const RecordBytes* races = file ? records(*file, RecordKind::RA) : nullptr;
+    pastRaceFiles_.emplace(key, races);
+    return races;
+}
+
 void RaceDayReader::readPastRaces(int raceSlot, int horseSlot) {
     RaceSlotRecords& slot = store_.slot(raceSlot);
     for (int j = 0; j < kPastRuns; ++j) {
@@ -139,19 +154,14 @@ void RaceDayReader::readPastRaces(int raceSlot, int horseSlot) {
         const std::string_view raceNumber = cut(run, kRaceNumber);
         const long long venueNumber = fieldNumber(venue);
         const bool central = venueNumber >= 1 && venueNumber <= kCentralVenues;
-        std::optional<std::filesystem::path> file;
-        if (central) {
-            if (const auto date = parseDateTime(cut(run, RaceRecordView::RaceDate)))
-                file = DayFileSet(folder_, dayBaseName(*date)).file(DayFile::Races);
-        } else {
-            file = seirFile(folder_, cut(run, RaceRecordView::RaceDate), venue);
-        }
-        const auto* races = file ? records(*file, RecordKind::RA) : nullptr;
+        const RecordBytes* races = pastRaceFile(cut(run, RaceRecordView::RaceDate), central ? std::string_view{} : venue);
         if (!races) continue;
-        const auto race = std::find_if(races->begin(), races->end(), [&](const std::string& r) {
-            return cut(r, kRaceNumber) == raceNumber && (!central || cut(r, kVenueCode) == venue);
-        });
-        if (race != races->end()) slot.pastRaces[size_t(horseSlot)][size_t(j)] = *race;
+        for (size_t i = 0; i < races->size(); ++i) {
+            const std::string_view race = (*races)[i];
+            if (cut(race, kRaceNumber) != raceNumber || (central && cut(race, kVenueCode) != venue)) continue;
+            slot.pastRaces[size_t(horseSlot)][size_t(j)] = race;
+            break;
+        }
     }
 }
 

@@ -4,10 +4,11 @@
 #include "store/DayFileSet.h"
 #include "store/ProgramFolder.h"
 #include "store/RaceDayStore.h"
+#include "store/RecordFile.h"
 
 #include <filesystem>
-#include <map>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -42,12 +43,17 @@ public:
 
 private:
     // The records of a file, or nothing when it is missing; read once per reader.
-    const std::vector<std::string>* records(const std::filesystem::path& file, RecordKind kind);
+    const RecordBytes* records(const std::filesystem::path& file, RecordKind kind);
+    // The race file of a past run's date: the day's race file for a central venue (venue empty),
+    // else the archive of that date and venue.
+    const RecordBytes* pastRaceFile(std::string_view date, std::string_view venue);
 
     const ProgramFolder& folder_;
     const DayFileSet& day_;
     RaceDayStore& store_;
-    std::map<std::filesystem::path, std::optional<std::vector<std::string>>> files_;
+    std::unordered_map<std::string, std::optional<RecordBytes>> files_; // by path
+
+    std::unordered_map<std::string, const RecordBytes*> pastRaceFiles_; // by date and venue
     std::vector<std::string> problems_;
 };
 

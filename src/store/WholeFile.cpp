@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zefa {
@@ -37,17 +38,23 @@ std::optional<std::string> readFileIfExists(const std::filesystem::path& path) {
         if (errno == ENOENT) return std::nullopt;
         throw Error(failure("読み込めません", path, errno));
     }
-    std::string bytes;
-    char buffer[1 << 16];
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) throw Error(failure("読み込めません", path, errno));
+    if (S_ISDIR(status.st_mode)) throw Error(failure("読み込めません", path, EISDIR));
+    // Read into a buffer of the file's size; a file that grows meanwhile is read to its end.
+    std::string bytes(size_t(status.st_size) + 1, '\0');
+    size_t filled = 0;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
             throw Error(failure("読み込めません", path, errno));
         }
-        bytes.append(buffer, size_t(got));
+        filled += size_t(got);
     }
+    bytes.resize(filled);
     return bytes;
 }
 

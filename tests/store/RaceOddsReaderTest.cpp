@@ -74,14 +74,20 @@ TEST_F(RaceOddsReaderTest, ASlotWithoutRaceNumberReadsNothing) {
     }
 }
 
-TEST_F(RaceOddsReaderTest, ReadingStopsAtTheRace) {
-    // The record after the race does not end in CR LF; it is never read.
-    std::string broken = record(DayFile::TrifectaOdds, "2024010606010112", "20000000");
-    broken.replace(broken.size() - 2, 2, "xx");
-    const std::string wanted = record(DayFile::TrifectaOdds, "2024010606010111", "10000000");
-    write(DayFile::TrifectaOdds, {wanted, broken});
-    readRaceOdds(day, slot());
-    EXPECT_EQ(slot().oddsRecord(DayFile::TrifectaOdds), wanted);
+TEST_F(RaceOddsReaderTest, OnePassServesEverySlotAndKeepsReportingABadFile) {
+    write(DayFile::WinOdds, {record(DayFile::WinOdds, "2024010606010111", "10000000"),
+                             record(DayFile::WinOdds, "2024010606010112", "20000000")});
+    store.slot(1).race = LineBuilder(RecordKind::RA).raceKey("2024010606010112").record();
+    DayOddsFiles odds(day);
+    odds.readRace(slot());
+    saveFileWhole(day.file(DayFile::WinOdds), "changed after the first read");
+    odds.readRace(store.slot(1)); // the file was read once, at its first use
+    EXPECT_EQ(store.slot(1).oddsRecord(DayFile::WinOdds), record(DayFile::WinOdds, "2024010606010112", "20000000"));
+
+    saveFileWhole(day.file(DayFile::TrioOdds), "x");
+    DayOddsFiles damaged(day);
+    EXPECT_THROW(damaged.readRace(slot()), Error);
+    EXPECT_THROW(damaged.readRace(store.slot(1)), Error);
 }
 
 TEST_F(RaceOddsReaderTest, AFileThatCannotBeReadAsRecordsIsAnErrorNamingItAndChangesNothing) {
@@ -93,7 +99,7 @@ TEST_F(RaceOddsReaderTest, AFileThatCannotBeReadAsRecordsIsAnErrorNamingItAndCha
         std::function<void(const std::filesystem::path&)> make;
     } cases[] = {
         {"size not a whole number of records", [&](const auto& path) { saveFileWhole(path, race(DayFile::WideOdds) + "x"); }},
-        {"the race's record without CR LF", [&](const auto& path) { saveFileWhole(path, noLineEnd); }},
+        {"a record without CR LF", [&](const auto& path) { saveFileWhole(path, noLineEnd); }},
         {"a folder in the file's place", [](const auto& path) { std::filesystem::create_directory(path); }},
     };
     for (const auto& c : cases) {
