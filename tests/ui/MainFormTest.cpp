@@ -4,6 +4,7 @@
 #include "store/WholeFile.h"
 #include "support/RecordBuilder.h"
 #include "support/StartupFixture.h"
+#include "support/QtApplication.h"
 #include "ui/TMainForm.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,7 @@
 namespace zefa {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+using test::application;
 
 class MainFormTest : public ::testing::Test, protected test::StartupFixture {
 protected:

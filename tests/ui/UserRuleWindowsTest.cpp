@@ -1,5 +1,6 @@
 #include "app/Session.h"
 #include "app/Startup.h"
+#include "support/QtApplication.h"
 #include "support/StartupFixture.h"
 #include "ui/TKaimeSetInputForm.h"
 
@@ -14,13 +15,7 @@
 namespace zefa {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+using test::application;
 
 class UserRuleWindowsTest : public ::testing::Test, protected test::StartupFixture {
 protected:
