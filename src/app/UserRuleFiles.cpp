@@ -1,4 +1,4 @@
-#include "bets/UserRuleFiles.h"
+#include "app/UserRuleFiles.h"
 
 #include "app/UserPort.h"
 #include "jvdata/Error.h"

@@ -1,4 +1,4 @@
-#include "bets/UserRuleEditor.h"
+#include "app/UserRuleEditor.h"
 
 #include "app/UserPort.h"
 #include "bets/UserRuleGrid.h"

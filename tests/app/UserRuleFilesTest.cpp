@@ -1,6 +1,6 @@
 #include "app/CommandBoundary.h"
 #include "app/ScriptedUserPort.h"
-#include "bets/UserRuleFiles.h"
+#include "app/UserRuleFiles.h"
 #include "store/TextLines.h"
 #include "store/WholeFile.h"
 #include "support/TempFolder.h"

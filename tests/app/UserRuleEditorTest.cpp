@@ -1,7 +1,7 @@
 #include "app/CommandBoundary.h"
 #include "app/ScriptedUserPort.h"
 #include "bets/DefaultUserRules.h"
-#include "bets/UserRuleEditor.h"
+#include "app/UserRuleEditor.h"
 #include "bets/UserRuleGrid.h"
 #include "jvdata/Cp932.h"
 #include "store/TextLines.h"
