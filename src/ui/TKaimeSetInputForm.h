@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bets/UserRuleEditor.h"
+#include "app/UserRuleEditor.h"
 #include "bets/UserRuleGrid.h"
 
 #include <QDialog>

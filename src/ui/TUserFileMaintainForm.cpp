@@ -2,7 +2,7 @@
 
 #include "app/CommandBoundary.h"
 #include "app/Session.h"
-#include "bets/UserRuleFiles.h"
+#include "app/UserRuleFiles.h"
 #include "jvdata/Clock.h"
 #include "ui/QtText.h"
 
