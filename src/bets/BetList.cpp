@@ -1,5 +1,9 @@
 #include "bets/BetList.h"
 
+#include "jvdata/RecordView.h"
+
+#include <charconv>
+
 namespace zefa {
 
 std::span<const BetColumnRow> betColumns(BetType type) {
@@ -22,6 +26,28 @@ int betColumn(BetType type, BetColumn role) {
         if (columns[c].role == role) return int(c);
     }
     return -1;
+}
+
+// Written and read without the C locale, which a desktop program may set to use decimal commas.
+std::string decimalText(double value, int width, int decimals) {
+    char buffer[400]; // room for any double in fixed notation
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buffer, end);
+    if (int(text.size()) < width) text.insert(0, size_t(width) - text.size(), ' ');
+    return text;
+}
+
+bool blankCell(std::string_view text) { return trimmed(text).empty(); }
+
+double cellValue(std::string_view text) {
+    const std::string_view number = trimmed(text);
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    return result.ec == std::errc() ? value : 0;
+}
+
+bool BetList::eligible(int row) const {
+    return !blankCell(cell(row, BetColumn::Number)) && !struck(row) && !blankCell(cell(row, BetColumn::Odds));
 }
 
 BetList emptyBetList(BetType type) {

@@ -114,6 +114,13 @@ struct BetLabel {
     Rgb colour = kBlack; // font colour
 };
 
+// "%*.*f": numbers with decimals as the cells write them.
+std::string decimalText(double value, int width, int decimals);
+// True when the cell holds nothing but blanks.
+bool blankCell(std::string_view text);
+// The number a cell holds; 0 for a blank cell or one that does not start with a number.
+double cellValue(std::string_view text);
+
 // One grid row: its cells by column, UTF-8 (all but "消" and the headers are ASCII).
 using BetRow = std::vector<std::string>;
 
@@ -135,7 +142,14 @@ struct BetList {
         return rows[size_t(row)][size_t(betColumn(type, role))];
     }
     int columnCount() const { return int(betColumns(type).size()); }
+    int dataRows() const { return int(rows.size()) - 1; }
     bool struck(int row) const { return cell(row, BetColumn::Strike) == kStrikeMark; }
+    // A bet that takes part in distribution and evaluation: numbered, not struck, with an odds text.
+    bool eligible(int row) const;
+    double odds(int row) const { return cellValue(cell(row, BetColumn::Odds)); }
+    // An eligible bet with odds above 0: the bets that are counted and weighed.
+    bool counted(int row) const { return eligible(row) && odds(row) > 0; }
+    int stake(int row) const { return int(cellValue(cell(row, BetColumn::Stake))); }
 };
 
 // An empty list of the type: the header row, one empty data row, blank labels, no sort state.
