@@ -2,6 +2,7 @@
 
 #include "analysis/RaceAnalysis.h"
 #include "app/SettingsFile.h"
+#include "bets/BetList.h"
 #include "store/DayFileSet.h"
 #include "store/ProgramFolder.h"
 #include "store/RaceDayStore.h"
@@ -70,6 +71,8 @@ struct Session {
     AcquisitionState acquisition;
 
     int haibunSet = 0; // fund distribution method of the bet page
+    std::array<BetList, 8> betLists; // the bet lists of the race on show, by BetType order
+    int kaimeAmount = 3000;          // the amount box of the bet page
     MenuChecks menu;
 
     bool batchMode = false;
