@@ -1,10 +1,10 @@
 #include "app/PayoutCommands.h"
 
+#include "analysis/PayoutSummary.h"
 #include "app/Session.h"
 
 namespace zefa {
 
-// The summary table is built with the payouts display; until then the day has no summary.
-void calcBtnClick(Session&) {}
+void calcBtnClick(Session& session) { session.payoutSummary = payoutSummary(session.store); }
 
 } // namespace zefa

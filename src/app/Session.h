@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/PayoutSummary.h"
 #include "analysis/RaceAnalysis.h"
 #include "app/SettingsFile.h"
 #include "bets/BetList.h"
@@ -61,6 +62,7 @@ struct Session {
     std::optional<DayFileSet> dayFiles;
     RaceDayStore store;
     std::vector<RaceAnalysis> analyses = std::vector<RaceAnalysis>(kRaceSlots); // by race slot
+    std::vector<PayoutSummaryEntry> payoutSummary; // by race slot, once the day is loaded
     std::vector<std::string> raceList;        // the race list's entries (UTF-8); entry i is race slot i
     std::vector<std::string> raceAmountList;  // stake per race slot, as text
     bool dayFrom2005 = false;                 // the loaded day's year is 2005 or later
