@@ -38,6 +38,9 @@ public:
     std::optional<std::filesystem::path> chooseFolder(std::string_view, const std::filesystem::path&) override {
         return std::nullopt;
     }
+    bool startProgram(const std::filesystem::path&, const std::string&, const std::filesystem::path&) override {
+        return false;
+    }
 };
 double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 

@@ -51,6 +51,12 @@ std::optional<std::filesystem::path> ScriptedUserPort::chooseFolder(std::string_
     return folder;
 }
 
+bool ScriptedUserPort::startProgram(const std::filesystem::path& program, const std::string& argument,
+                                    const std::filesystem::path& workingFolder) {
+    record(Kind::StartProgram, program.string() + '|' + argument + '|' + workingFolder.string());
+    return startProgramWorks_;
+}
+
 std::vector<std::string> ScriptedUserPort::texts(Kind kind) const {
     std::vector<std::string> out;
     for (const auto& event : events_)

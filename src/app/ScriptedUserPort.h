@@ -12,7 +12,7 @@ namespace zefa {
 // (Yes when the script is empty) and, for the command-line tool, echoes messages to a stream.
 class ScriptedUserPort : public UserPort {
 public:
-    enum class Kind { Information, Confirm, Beep, Status, Progress, ProgressClosed, Clipboard, OpenFile, ChooseFolder };
+    enum class Kind { Information, Confirm, Beep, Status, Progress, ProgressClosed, Clipboard, OpenFile, ChooseFolder, StartProgram };
     struct Event {
         Kind kind;
         std::string text;
@@ -31,11 +31,15 @@ public:
     void setClipboard(std::string_view text) override;
     bool openFile(const std::filesystem::path& file) override;
     std::optional<std::filesystem::path> chooseFolder(std::string_view title, const std::filesystem::path& start) override;
+    // Recorded as "program|argument|working folder".
+    bool startProgram(const std::filesystem::path& program, const std::string& argument,
+                      const std::filesystem::path& workingFolder) override;
 
     // Answers for the next questions, in order.
     void answer(bool yes) { answers_.push_back(yes); }
     void answerFolder(std::optional<std::filesystem::path> folder) { folders_.push_back(std::move(folder)); }
     void setOpenFileWorks(bool works) { openFileWorks_ = works; }
+    void setStartProgramWorks(bool works) { startProgramWorks_ = works; }
 
     const std::vector<Event>& events() const { return events_; }
     // The texts of the events of one kind, in order.
@@ -52,6 +56,7 @@ private:
     std::deque<bool> answers_;
     std::deque<std::optional<std::filesystem::path>> folders_;
     bool openFileWorks_ = true;
+    bool startProgramWorks_ = true;
     std::string status_;
     std::optional<ProgressState> progress_;
 };

@@ -41,6 +41,9 @@ public:
     virtual bool openFile(const std::filesystem::path& file) = 0;
     // nullopt when the user cancelled.
     virtual std::optional<std::filesystem::path> chooseFolder(std::string_view title, const std::filesystem::path& start) = 0;
+    // Starts another program with one argument, without waiting for it; false when it could not start.
+    virtual bool startProgram(const std::filesystem::path& program, const std::string& argument,
+                              const std::filesystem::path& workingFolder) = 0;
 };
 
 } // namespace zefa

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 
 namespace zefa {
@@ -62,6 +63,12 @@ std::optional<std::filesystem::path> QtUserPort::chooseFolder(std::string_view t
         QFileDialog::getExistingDirectory(mainWindow_, qtText(title), QString::fromStdString(start.string()));
     if (folder.isEmpty()) return std::nullopt;
     return std::filesystem::path(folder.toStdString());
+}
+
+bool QtUserPort::startProgram(const std::filesystem::path& program, const std::string& argument,
+                              const std::filesystem::path& workingFolder) {
+    return QProcess::startDetached(QString::fromStdString(program.string()), {QString::fromStdString(argument)},
+                                   QString::fromStdString(workingFolder.string()));
 }
 
 } // namespace zefa

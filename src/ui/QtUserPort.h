@@ -29,6 +29,8 @@ public:
     void setClipboard(std::string_view text) override;
     bool openFile(const std::filesystem::path& file) override;
     std::optional<std::filesystem::path> chooseFolder(std::string_view title, const std::filesystem::path& start) override;
+    bool startProgram(const std::filesystem::path& program, const std::string& argument,
+                      const std::filesystem::path& workingFolder) override;
 
 private:
     QWidget* mainWindow_ = nullptr;
