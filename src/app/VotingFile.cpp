@@ -79,20 +79,20 @@ bool votedRow(const BetList& list, int row) {
 }
 
 std::vector<std::string> votingLines(const BetList& list, BetType type, std::string_view raceRecord) {
-    std::string race;
+    std::string head; // fields 1 to 5, the same on every line
     for (const Field field : {RaceRecordView::RaceDate, RaceRecordView::VenueCode, RaceRecordView::RaceNumber}) {
-        race += fieldOf(raceRecord, field);
-        race += ',';
+        head += fieldOf(raceRecord, field);
+        head += ',';
     }
-    race += votingWord(type);
-    race += ',';
-    race += kVoteKind;
-    race += ',';
+    head += votingWord(type);
+    head += ',';
+    head += kVoteKind;
+    head += ',';
 
     std::vector<std::string> lines;
     for (int row = 1; row <= list.dataRows(); ++row) {
         if (!votedRow(list, row)) continue;
-        lines.push_back(race + std::string(trimmed(list.cell(row, BetColumn::Stake))) + ',' +
+        lines.push_back(head + std::string(trimmed(list.cell(row, BetColumn::Stake))) + ',' +
                         votingCombination(type, list.cell(row, BetColumn::Combination)) + ',');
     }
     return lines;
