@@ -72,7 +72,7 @@ void takePredictedOdds(Session& session) {
 }
 
 // Races, runners and their past runs, payouts and predicted odds.
-void readRecords(Session& session, RaceDayReader& reader, LoadProgress& progress) {
+void readDayRecords(Session& session, RaceDayReader& reader, LoadProgress& progress) {
     const int races = reader.readRaces();
     for (int k = 0; k < races; ++k) {
         if (!reader.readRunners(k)) continue;
@@ -194,7 +194,7 @@ void dateComboChange(Session& session) {
         progress.step(toCp932("内部データ初期化中"));
         session.store.clear();
         RaceDayReader reader(session.folder, *session.dayFiles, session.store);
-        readRecords(session, reader, progress);
+        readDayRecords(session, reader, progress);
         readPastRaces(session, reader, progress);
         problems = reader.problems();
         analyseDay(session, problems);

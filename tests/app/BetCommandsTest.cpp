@@ -17,13 +17,7 @@ class BetCommandsTest : public ::testing::Test, protected test::StartupFixture {
 protected:
     void SetUp() override {
         test::BetTestRace race(12);
-        race.axes({3}).partners({1, 5});
-        const HrRecord::PayoutBlockRow& win = HrRecord::row(HrRecord::PayoutBlock::Win);
-        race.records.payout = test::LineBuilder(RecordKind::HR)
-                                  .put(win.entries.field(1, win.combination).position, "03")
-                                  .put(win.entries.field(1, win.payout).position, "000000290")
-                                  .put(win.entries.field(1, win.popularity).position, "01")
-                                  .record();
+        race.axes({3}).partners({1, 5}).paid(HrRecord::PayoutBlock::Win, "03", "000000290", "01");
         Session& s = session();
         s.store.slot(kSlot) = race.records;
         s.analyses[kSlot] = race.analysis;

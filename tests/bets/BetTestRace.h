@@ -3,6 +3,7 @@
 #include "analysis/RaceAnalysis.h"
 #include "bets/BetList.h"
 #include "jvdata/Combinations.h"
+#include "jvdata/HrRecord.h"
 #include "jvdata/NumberFormat.h"
 #include "jvdata/RaRecord.h"
 #include "jvdata/RecordView.h"
@@ -42,6 +43,17 @@ struct BetTestRace {
     }
     BetTestRace& partners(const std::vector<int>& horses) {
         for (const int h : horses) analysis.HimoFlag[size_t(h)] = 1;
+        return *this;
+    }
+
+    // The first payout entry of a bet type: its combination, payout and popularity fields.
+    BetTestRace& paid(HrRecord::PayoutBlock block, std::string_view combination, std::string_view payout,
+                      std::string_view popularity = {}) {
+        const HrRecord::PayoutBlockRow& row = HrRecord::row(block);
+        LineBuilder hr(RecordKind::HR);
+        hr.put(row.entries.field(1, row.combination).position, combination).put(row.entries.field(1, row.payout).position, payout);
+        if (!popularity.empty()) hr.put(row.entries.field(1, row.popularity).position, popularity);
+        records.payout = hr.record();
         return *this;
     }
 

@@ -28,12 +28,7 @@ protected:
     void SetUp() override {
         application();
         test::BetTestRace race(12);
-        race.axes({3}).partners({1, 12});
-        const HrRecord::PayoutBlockRow& quinella = HrRecord::row(HrRecord::PayoutBlock::Quinella);
-        race.records.payout = test::LineBuilder(RecordKind::HR)
-                                  .put(quinella.entries.field(1, quinella.combination).position, "0312")
-                                  .put(quinella.entries.field(1, quinella.payout).position, "000001230")
-                                  .record();
+        race.axes({3}).partners({1, 12}).paid(HrRecord::PayoutBlock::Quinella, "0312", "000001230");
         Session& s = session();
         s.store.slot(kSlot) = race.records;
         s.analyses[kSlot] = race.analysis;
